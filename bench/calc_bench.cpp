@@ -1,0 +1,60 @@
+// Figures for the calculation core: run build/bench/vornix_calc_bench.
+#include "calc.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+using namespace vornix::calc;
+
+const std::string kOneMebibyteNumber = [] {
+    std::string text(1 << 20, '7');
+    text[0] = '1';
+    text[text.size() / 2] = '.';
+    return text.substr(0, 300) + "." + std::string((1 << 20) - 301, '3');
+}();
+const std::string k34Digits = "1.234567890123456789012345678901234";
+const std::string k34DigitsNegative = "-9.876543210987654321098765432109876";
+
+void ReadNumberOneMebibyte(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(read_number(kOneMebibyteNumber));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * (1 << 20));
+}
+BENCHMARK(ReadNumberOneMebibyte)->Unit(benchmark::kMillisecond);
+
+void QuadraticShort(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solve_quadratic("1", "-1.4", "0.48"));
+    }
+}
+BENCHMARK(QuadraticShort)->Unit(benchmark::kMicrosecond);
+
+void Quadratic34Digits(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solve_quadratic(k34Digits, k34Digits + "E100", k34DigitsNegative));
+    }
+}
+BENCHMARK(Quadratic34Digits)->Unit(benchmark::kMicrosecond);
+
+void LineShort(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solve_line("-1.8", "-3.5", "1.3", "4.7"));
+    }
+}
+BENCHMARK(LineShort)->Unit(benchmark::kMicrosecond);
+
+void Line34Digits(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solve_line(k34Digits, k34DigitsNegative + "E-300",
+                                            k34DigitsNegative, k34Digits + "E300"));
+    }
+}
+BENCHMARK(Line34Digits)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,63 @@
+// Vornix calculation core: entry text -> exact number -> solver -> answer text.
+//
+// Entry texts are read by one rule (read_number) into exact decimals; the two
+// solvers compute with those exact values and round once, when a result is
+// written by the display rule (show_number). Nothing here touches a window,
+// a file or the clock, so every function can be called from any thread.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vornix::calc {
+
+// The one error a calculation raises: division by zero, 0/0, or a typed
+// number or result whose magnitude lies beyond the double range. It carries
+// no data; the solver that raised it has written no answer.
+class ArithmeticFault : public std::runtime_error {
+  public:
+    ArithmeticFault() : std::runtime_error("arithmetic fault") {}
+};
+
+// Reads the number at the start of an entry text (UTF-8, any bytes).
+// - Blanks, tabs, line feeds and the ideographic blank are ignored wherever they stand.
+// - Full-width digits, "．" and "。" (decimal point), "＋", "－" and "−" (signs),
+//   "Ｅ" and "ｅ" (exponent letter) read like their ASCII twins.
+// - Optional sign, digits, optional "." and digits, optional E/e exponent with
+//   optional sign and at least one digit; reading stops at the first character
+//   that cannot continue the number. "&H"/"&O" (any case) read hexadecimal or
+//   octal digits as a non-negative integer of any size.
+// - Text that does not begin with a number reads as 0; nothing is ever rejected.
+// - At most 34 significant decimal digits are kept (half away from zero);
+//   a magnitude below the smallest subnormal double reads as 0.
+// Returns the nearest double. Throws ArithmeticFault when the magnitude is
+// beyond the double range; never returns an infinity or a NaN.
+// Cost: linear in the length of the text.
+double read_number(std::string_view text);
+
+// Writes a finite double as answer text: a blank (non-negative, including -0)
+// or "-", then its exact value rounded half away from zero to 15 significant
+// digits with trailing zeros dropped. Plain form for decimal exponents -4..14
+// ("0.0001", "459.001", "123456789012345"); otherwise mantissa, "E", sign and
+// at least two exponent digits ("1E+15", "-1.5E-07"). The decimal point is
+// always ".". Throws ArithmeticFault for an infinity or a NaN.
+std::string show_number(double value);
+
+// Solves a*X^2 + b*X + c = 0 for the three entry texts, read in the order a, b, c.
+// Returns "X1=<x1>    X2=<x2>" (x1 takes the minus sign before the root, x2 the
+// plus sign; unsorted), "X=<x>" when a is 0, or "△小于0，无解！" when the
+// discriminant is negative. Results are computed exactly from the numbers as
+// typed and rounded once, as show_number rounds.
+// Throws ArithmeticFault when a = b = 0, or when a typed number, the
+// discriminant or a root lies beyond the double range.
+std::string solve_quadratic(std::string_view a, std::string_view b, std::string_view c);
+
+// Finds Y = kX + b through (x1, y1) and (x2, y2), read in that order.
+// Returns "Y=<k> X  +<b>", or "ERROR! 无法求解，请检查输入的坐标。" when the two
+// points share their x or their y. Exact, rounded once like solve_quadratic.
+// Throws ArithmeticFault when a typed number, k or b lies beyond the double range.
+std::string solve_line(std::string_view x1, std::string_view y1, std::string_view x2,
+                       std::string_view y2);
+
+} // namespace vornix::calc

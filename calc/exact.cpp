@@ -1,0 +1,140 @@
+#include "exact.hpp"
+#include "calc.hpp"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace vornix::calc::detail {
+namespace {
+
+using boost::multiprecision::msb;
+
+constexpr int kShownDigits = 15;
+
+Integer power_of_ten(long long exponent) {
+    return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
+}
+
+// The exponent E with 10^E <= value < 10^(E+1), for a positive value.
+long long decimal_exponent(const Exact& value) {
+    const long long bits = static_cast<long long>(msb(numerator(value))) -
+                           static_cast<long long>(msb(denominator(value)));
+    auto estimate = static_cast<long long>(std::floor(static_cast<double>(bits) * 0.30102999566));
+    while (value >= scaled(Exact(1), estimate + 1)) {
+        ++estimate;
+    }
+    while (value < scaled(Exact(1), estimate)) {
+        --estimate;
+    }
+    return estimate;
+}
+
+Integer round_half_away(const Exact& positive) {
+    Integer quotient;
+    Integer remainder;
+    divide_qr(numerator(positive), denominator(positive), quotient, remainder);
+    if (remainder * 2 >= denominator(positive)) {
+        ++quotient;
+    }
+    return quotient;
+}
+
+std::string exponent_form(const std::string& digits, long long exponent) {
+    std::string text(1, digits[0]);
+    if (digits.size() > 1) {
+        text += "." + digits.substr(1);
+    }
+    std::string magnitude = std::to_string(std::llabs(exponent));
+    if (magnitude.size() < 2) {
+        magnitude.insert(0, "0");
+    }
+    return text + "E" + (exponent < 0 ? "-" : "+") + magnitude;
+}
+
+std::string plain_form(const std::string& digits, long long exponent) {
+    if (exponent < 0) {
+        return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    const auto whole = static_cast<std::size_t>(exponent + 1);
+    if (digits.size() <= whole) {
+        return digits + std::string(whole - digits.size(), '0');
+    }
+    return digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+} // namespace
+
+Exact scaled(const Exact& value, long long exponent) {
+    if (exponent >= 0) {
+        return value * power_of_ten(exponent);
+    }
+    return value / power_of_ten(-exponent);
+}
+
+Exact to_exact(double finite_value) {
+    int binary_exponent = 0;
+    const double fraction = std::frexp(finite_value, &binary_exponent);
+    const auto mantissa = static_cast<long long>(std::ldexp(fraction, 53));
+    const int shift = binary_exponent - 53;
+    Exact value(mantissa);
+    if (shift >= 0) {
+        return value * (Integer(1) << shift);
+    }
+    return value / (Integer(1) << -shift);
+}
+
+void check_range(const Exact& value) {
+    // Halfway between the largest double and 2^1024; from here on a double is infinite.
+    static const Exact overflow_threshold = Exact(((Integer(1) << 54) - 1) << 970);
+    if (abs(value) >= overflow_threshold) {
+        throw ArithmeticFault();
+    }
+}
+
+std::string show_exact(const Exact& value) {
+    if (value == 0) {
+        return " 0";
+    }
+    const Exact magnitude = abs(value);
+    long long exponent = decimal_exponent(magnitude);
+    Integer rounded = round_half_away(scaled(magnitude, kShownDigits - 1 - exponent));
+    if (rounded == power_of_ten(kShownDigits)) {
+        rounded = power_of_ten(kShownDigits - 1);
+        ++exponent;
+    }
+    std::string digits = rounded.str();
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const bool plain = exponent >= -4 && exponent < kShownDigits;
+    const std::string sign = value < 0 ? "-" : " ";
+    return sign + (plain ? plain_form(digits, exponent) : exponent_form(digits, exponent));
+}
+
+Exact square_root(const Exact& value) {
+    const Integer& num = numerator(value);
+    const Integer& den = denominator(value);
+    const Integer root_num = sqrt(num);
+    const Integer root_den = sqrt(den);
+    if (root_num * root_num == num && root_den * root_den == den) {
+        return Exact(root_num, root_den);
+    }
+    // sqrt(num/den) = sqrt(num*den)/den, with num*den scaled by 4^shift so that
+    // its integer root carries more than 50 significant digits.
+    const Integer product = num * den;
+    const long long wanted_bits = 360;
+    const long long shift =
+        std::max(0LL, (wanted_bits - static_cast<long long>(msb(product))) / 2 + 1);
+    return Exact(sqrt(Integer(product << (2 * shift))), Integer(den << shift));
+}
+
+} // namespace vornix::calc::detail
+
+namespace vornix::calc {
+
+std::string show_number(double value) {
+    if (!std::isfinite(value)) {
+        throw ArithmeticFault();
+    }
+    return detail::show_exact(detail::to_exact(value));
+}
+
+} // namespace vornix::calc

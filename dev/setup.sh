@@ -6,7 +6,7 @@ packages=(
     g++ cmake make pkg-config          # toolchain
     libboost-dev libgmp-dev            # exact arithmetic (Boost), test reference (GMP)
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev             # Qt 6 Widgets
+    qt6-base-dev qt6-qpa-plugins libgl-dev  # Qt 6 Widgets and its display plugins
     fonts-arphic-uming fonts-arphic-ukai  # the Song and Kai faces the windows ask for
 )
 

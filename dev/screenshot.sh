@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Starts the built Vornix in a real window under Xvfb, types the first example
+# of each exercise, presses both GO buttons and saves docs/main-window.png.
+# Run after the README's build command, as root on Debian 12.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+for package in xvfb xdotool imagemagick; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing="${missing:-} $package"
+done
+if [ -n "${missing:-}" ]; then
+    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+fi
+
+display=:73
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null' EXIT
+export DISPLAY="$display"
+sleep 1
+
+./build/vornix &
+vornix=$!
+trap 'kill "$vornix" "$xvfb" 2>/dev/null' EXIT
+window=$(xdotool search --sync --name '求根及点坐标运算' | head -n 1)
+
+# Clicks a point of the window (pixels) and types into it.
+type_at() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    xdotool type --delay 20 -- "$3"
+}
+type_at 44 60 1
+type_at 156 60 -3
+type_at 252 60 2
+xdotool mousemove --window "$window" 400 96 click 1
+type_at 100 228 0
+type_at 172 228 1
+type_at 300 228 1
+type_at 372 228 3
+xdotool mousemove --window "$window" 400 324 click 1
+xdotool mousemove --window "$window" 430 5
+sleep 0.5
+import -window "$window" docs/main-window.png
+echo "saved docs/main-window.png"

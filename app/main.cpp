@@ -2,7 +2,8 @@
 #include "startup.hpp"
 
 int main(int argc, char** argv) {
-    return vornix::host::run(argc, argv, [](vornix::host::Services& services) {
-        return std::make_unique<vornix::ui::MainWindow>(services);
+    using namespace vornix;
+    return host::run(argc, argv, [](host::Services& services, host::ProgramWindows& windows) {
+        return std::make_unique<ui::MainWindow>(services, windows);
     });
 }

@@ -43,3 +43,9 @@ xdotool mousemove --window "$window" 430 5
 sleep 0.5
 import -window "$window" docs/main-window.png
 echo "saved docs/main-window.png"
+
+xdotool mousemove --window "$window" 40 372 click 1
+about=$(xdotool search --sync --name '关于 Vornix' | head -n 1)
+sleep 0.5
+import -window "$about" docs/about-window.png
+echo "saved docs/about-window.png"

@@ -17,9 +17,26 @@ void DesktopServices::show_message(QWidget* owner, const QString& text, const QS
     box.exec();
 }
 
+namespace {
+
+// Paths come in the Windows runtime's form; elsewhere its "\" is the folder separator "/".
+QString native_path(const QString& path) {
+#if defined(_WIN32)
+    return path;
+#else
+    return QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
+#endif
+}
+
+} // namespace
+
 bool DesktopServices::start_program(const QString& path) {
+    // A NUL would cut the path short and start some other program.
+    if (path.isEmpty() || path.contains(QChar::Null)) {
+        return false;
+    }
     QProcess process;
-    process.setProgram(path);
+    process.setProgram(native_path(path));
     process.setArguments({});
     return process.startDetached();
 }
@@ -34,7 +51,7 @@ void DesktopServices::announce(QWidget& control) {
 }
 
 QString find_file(const QString& path) {
-    const QFileInfo info(path);
+    const QFileInfo info(native_path(path));
     return info.isFile() ? info.fileName() : QString();
 }
 

@@ -20,6 +20,7 @@ class Services {
     // Starts the program at `path` in a normal window, detached, without
     // waiting: one literal program path, never a shell command line and never
     // split into arguments. Returns false when it could not be started.
+    // Away from Windows a "\" in the path stands for the folder separator.
     virtual bool start_program(const QString& path) = 0;
 
     // Hands the address to the desktop's URL handler; the outcome is not reported.
@@ -39,6 +40,7 @@ class DesktopServices final : public Services {
 };
 
 // The name of a normal file at `path`, or the empty text when there is none.
+// Away from Windows a "\" in the path stands for the folder separator.
 QString find_file(const QString& path);
 
 } // namespace vornix::host

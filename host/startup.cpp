@@ -13,8 +13,11 @@ int run(int& argc, char** argv, const StartupWindowFactory& make_startup_window)
                                             .arg(kApplication.major)
                                             .arg(kApplication.minor)
                                             .arg(kApplication.revision));
+    QApplication::setQuitOnLastWindowClosed(false);
     DesktopServices services;
-    const std::unique_ptr<QWidget> startup_window = make_startup_window(services);
+    ProgramWindows windows([] { QApplication::quit(); });
+    const std::unique_ptr<QWidget> startup_window = make_startup_window(services, windows);
+    windows.track(*startup_window);
     startup_window->show();
     return QApplication::exec();
 }

@@ -1,7 +1,9 @@
 #include "main_window.hpp"
 
+#include "about_window.hpp"
 #include "calc.hpp"
 #include "form.hpp"
+#include "vornix_mark.hpp"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -91,7 +93,9 @@ std::string text_of(const QWidget& window, const char* name) {
 
 } // namespace
 
-MainWindow::MainWindow(host::Services& services) : services_(services) {
+MainWindow::MainWindow(host::Services& services, host::ProgramWindows& windows)
+    : services_(services), windows_(windows) {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("求根及点坐标运算"));
     resize(host::twips_to_pixels(kClientWidth), host::twips_to_pixels(kClientHeight));
     QPalette background = palette();
@@ -101,7 +105,13 @@ MainWindow::MainWindow(host::Services& services) : services_(services) {
     setMouseTracking(true);
     host::build_controls(*this, kControls, this);
     wire_buttons();
+    setWindowIcon(vornix_icon());
     load();
+}
+
+// An About window still open when the program ends goes with it.
+MainWindow::~MainWindow() {
+    delete about_;
 }
 
 const QUrl& MainWindow::feedback_address() {
@@ -109,8 +119,16 @@ const QUrl& MainWindow::feedback_address() {
     return address;
 }
 
-void MainWindow::set_about_action(std::function<void()> action) {
-    about_action_ = std::move(action);
+// One About window at a time, not modal and without an owner: made and loaded
+// on first use, shown again while open, made anew once it has been closed.
+void MainWindow::show_about() {
+    if (about_.isNull()) {
+        about_ = new AboutWindow(services_);
+        windows_.track(*about_);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
 void MainWindow::load() {
@@ -136,11 +154,8 @@ void MainWindow::wire_buttons() {
                                     text_of(*this, "Text6"), text_of(*this, "Text7"));
         });
     });
-    connect(&host::control<QPushButton>(*this, "Command2"), &QPushButton::clicked, this, [this] {
-        if (about_action_) {
-            about_action_();
-        }
-    });
+    connect(&host::control<QPushButton>(*this, "Command2"), &QPushButton::clicked, this,
+            &MainWindow::show_about);
     // Enter in an entry box presses the GO button of its own exercise.
     for (const char* name : {"Text1", "Text2", "Text3"}) {
         connect(&host::control<QLineEdit>(*this, name), &QLineEdit::returnPressed, &quadratic_go,

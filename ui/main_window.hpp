@@ -4,8 +4,10 @@
 // answer text (or the fault message) comes back into the answer label.
 #pragma once
 
+#include "program_windows.hpp"
 #include "services.hpp"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -14,12 +16,13 @@ class QLabel;
 
 namespace vornix::ui {
 
+class AboutWindow;
+
 class MainWindow : public QWidget {
   public:
-    explicit MainWindow(host::Services& services);
-
-    // What the About button does; the About window's owner sets it.
-    void set_about_action(std::function<void()> action);
+    // `windows` keeps the program alive while the About window is open.
+    MainWindow(host::Services& services, host::ProgramWindows& windows);
+    ~MainWindow() override;
 
     static const QUrl& feedback_address();
 
@@ -34,9 +37,11 @@ class MainWindow : public QWidget {
     void solve_into(QLabel& answer, const std::function<std::string()>& solve);
     void offer_copy(QLabel& answer, const QPoint& where);
     void show_link_hovered(bool hovered);
+    void show_about();
 
     host::Services& services_;
-    std::function<void()> about_action_;
+    host::ProgramWindows& windows_;
+    QPointer<AboutWindow> about_;
 };
 
 } // namespace vornix::ui

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace vornix::testing {
@@ -20,8 +21,11 @@ class FakeServices : public host::Services {
         messages.push_back({text, title});
     }
     bool start_program(const QString& path) override {
+        if (start) {
+            return start(path);
+        }
         started.push_back(path);
-        return program_starts;
+        return program_exists(path);
     }
     void open_url(QWidget*, const QUrl& address) override { opened.push_back(address); }
     void announce(QWidget& control) override { announced.push_back(&control); }
@@ -30,7 +34,12 @@ class FakeServices : public host::Services {
     QStringList started;
     std::vector<QUrl> opened;
     std::vector<QWidget*> announced;
-    bool program_starts = true;
+    // When set, programs are really started through it and not recorded.
+    std::function<bool(const QString&)> start;
+    // Whether a program at that path can be started.
+    std::function<bool(const QString&)> program_exists = [](const QString& path) {
+        return !path.isEmpty();
+    };
 };
 
 } // namespace vornix::testing

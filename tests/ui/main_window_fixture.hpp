@@ -17,6 +17,7 @@ namespace vornix::testing {
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        windows.track(window); // as the host does with its startup window
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -47,7 +48,9 @@ class MainWindowTest : public ::testing::Test {
     QString text_of(const char* label) { return get<QLabel>(label).text(); }
 
     FakeServices services;
-    ui::MainWindow window{services};
+    int program_ends = 0;
+    host::ProgramWindows windows{[this] { ++program_ends; }};
+    ui::MainWindow window{services, windows};
 };
 
 } // namespace vornix::testing

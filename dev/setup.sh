@@ -6,8 +6,9 @@ packages=(
     g++ cmake make pkg-config          # toolchain
     libboost-dev libgmp-dev            # exact arithmetic (Boost), test reference (GMP)
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-qpa-plugins libgl-dev  # Qt 6 Widgets and its display plugins
+    qt6-base-dev libgl-dev             # Qt 6 Widgets
     fonts-arphic-uming fonts-arphic-ukai  # the Song and Kai faces the windows ask for
+    desktop-file-utils appstream dpkg-dev file  # validating and packaging for the desktop
 )
 
 missing=()

@@ -13,6 +13,7 @@ int run(int& argc, char** argv, const StartupWindowFactory& make_startup_window)
                                             .arg(kApplication.major)
                                             .arg(kApplication.minor)
                                             .arg(kApplication.revision));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kApplication.id));
     QApplication::setQuitOnLastWindowClosed(false);
     DesktopServices services;
     ProgramWindows windows([] { QApplication::quit(); });

@@ -34,17 +34,21 @@ void draw_line(QPainter& painter) {
 
 } // namespace
 
-QPixmap vornix_mark(int logical_size, qreal device_pixel_ratio) {
-    const int device_size = qRound(logical_size * device_pixel_ratio);
-    QPixmap pixmap(device_size, device_size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage vornix_mark_image(int pixels) {
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(device_size / kUnits, device_size / kUnits);
+    painter.scale(pixels / kUnits, pixels / kUnits);
     draw_tile(painter);
     draw_parabola(painter);
     draw_line(painter);
-    painter.end();
+    return image;
+}
+
+QPixmap vornix_mark(int logical_size, qreal device_pixel_ratio) {
+    QPixmap pixmap =
+        QPixmap::fromImage(vornix_mark_image(qRound(logical_size * device_pixel_ratio)));
     pixmap.setDevicePixelRatio(device_pixel_ratio);
     return pixmap;
 }

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace vornix::ui {
+
+// The mark on a transparent square image of `pixels` device pixels.
+QImage vornix_mark_image(int pixels);
 
 // The mark at `logical_size` pixels, rendered for `device_pixel_ratio`.
 QPixmap vornix_mark(int logical_size, qreal device_pixel_ratio);

@@ -32,7 +32,10 @@ class ArithmeticFault : public std::runtime_error {
 // - At most 34 significant decimal digits are kept (half away from zero);
 //   a magnitude below the smallest subnormal double reads as 0.
 // Returns the nearest double. Throws ArithmeticFault when the magnitude is
-// beyond the double range; never returns an infinity or a NaN.
+// beyond the double range, which ends where the display of the largest double,
+// 1.79769313486232E+308, ends: magnitudes from the largest double up to
+// 1.797693134862325E+308 read as the largest double. Never returns an infinity
+// or a NaN.
 // Cost: linear in the length of the text.
 double read_number(std::string_view text);
 

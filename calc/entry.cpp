@@ -1,7 +1,9 @@
 #include "calc.hpp"
 #include "exact.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cstdint>
 #include <cstdlib>
 
@@ -272,7 +274,8 @@ double to_double(const Decimal& number) {
     // No decimal point in the text, so the C locale's choice of point cannot matter;
     // strtod rounds correctly, subnormals included (from_chars gives up on those).
     const std::string text = number.mantissa.str() + "e" + std::to_string(number.exponent);
-    const double value = std::strtod(text.c_str(), nullptr);
+    // Numbers just above the largest double that still show as it read as it.
+    const double value = std::min(std::strtod(text.c_str(), nullptr), DBL_MAX);
     return number.negative ? -value : value;
 }
 

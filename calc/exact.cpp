@@ -84,8 +84,9 @@ Exact to_exact(double finite_value) {
 }
 
 void check_range(const Exact& value) {
-    // Halfway between the largest double and 2^1024; from here on a double is infinite.
-    static const Exact overflow_threshold = Exact(((Integer(1) << 54) - 1) << 970);
+    // Everything that shows as at most 1.79769313486232E+308, the largest double
+    // as the display rule writes it, so that every shown number reads back.
+    static const Exact overflow_threshold = scaled(Exact(1797693134862325), 308 - 15);
     if (abs(value) >= overflow_threshold) {
         throw ArithmeticFault();
     }

@@ -32,7 +32,8 @@ Exact scaled(const Exact& value, long long exponent);
 double to_double(const Decimal& number);
 Exact to_exact(double finite_value);
 
-// Throws ArithmeticFault when the value would round to an infinite double.
+// Throws ArithmeticFault beyond the double range: from 1.797693134862325E+308
+// on, where even the display would round above the largest double.
 void check_range(const Exact& value);
 
 // Rounds half away from zero to 15 significant digits and writes the display form.

@@ -42,18 +42,19 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"all_empty_refused", "", "", "", "", kRefused}),
     [](const auto& info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(ExactForTheNumbersAsTyped, SolveLine,
-                         testing::Values(LineCase{"decimal_points_zero_intercept", "0.1", "0.3",
-                                                  "0.7", "2.1", "Y= 3 X  + 0"},
-                                         LineCase{"decimal_points_decimal_intercept", "-2.4",
-                                                  "-16.9", "3.8", "26.5", "Y= 7 X  +-0.1"},
-                                         LineCase{"repeating_slope", "-1.8", "-3.5", "1.3", "4.7",
-                                                  "Y= 2.64516129032258 X  + 1.26129032258065"},
-                                         LineCase{"fullwidth_points", "０", "１", "１", "３",
-                                                  "Y= 2 X  + 1"},
-                                         LineCase{"tiny_slope_shown_as_it_is", "0", "0", "1E300",
-                                                  "1E-300", "Y= 1E-600 X  + 0"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    ExactForTheNumbersAsTyped, SolveLine,
+    testing::Values(
+        LineCase{"decimal_points_zero_intercept", "0.1", "0.3", "0.7", "2.1", "Y= 3 X  + 0"},
+        LineCase{"decimal_points_decimal_intercept", "-2.4", "-16.9", "3.8", "26.5",
+                 "Y= 7 X  +-0.1"},
+        LineCase{"repeating_slope", "-1.8", "-3.5", "1.3", "4.7",
+                 "Y= 2.64516129032258 X  + 1.26129032258065"},
+        LineCase{"fullwidth_points", "０", "１", "１", "３", "Y= 2 X  + 1"},
+        LineCase{"slope_at_the_end_of_the_range", "0", "0", "1", "1.79769313486232E+308",
+                 "Y= 1.79769313486232E+308 X  + 0"},
+        LineCase{"tiny_slope_shown_as_it_is", "0", "0", "1E300", "1E-300", "Y= 1E-600 X  + 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveLineFaults, ResultsBeyondTheDoubleRangeAreFaults) {
     EXPECT_THROW(solve_line("0", "-1E300", "1E-300", "1E300"), ArithmeticFault) << "slope";

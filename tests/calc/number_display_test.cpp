@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -57,6 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
         DisplayCase{"smallest_subnormal", std::numeric_limits<double>::denorm_min(),
                     " 4.94065645841247E-324"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ShowNumberReadsBack, ExtremeDoublesReadBackAsThemselves) {
+    for (const double value : {DBL_MAX, -DBL_MAX, DBL_MIN,
+                               std::numeric_limits<double>::denorm_min(), 1e15, 0.1, -1.0 / 3}) {
+        EXPECT_NEAR(vornix::calc::read_number(show_number(value)), value,
+                    std::fabs(value) * 5.2e-15)
+            << show_number(value);
+    }
+}
 
 TEST(ShowNumberFaults, InfinityAndNanAreFaults) {
     EXPECT_THROW(show_number(std::numeric_limits<double>::infinity()), ArithmeticFault);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -81,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                   5},
         EntryCase{"chinese_text_reads_zero", "二", 0},
         EntryCase{"largest_double", "1.7976931348623157E308", 1.7976931348623157e308},
+        EntryCase{"largest_double_as_shown_reads_back", "1.79769313486232E+308", DBL_MAX},
+        EntryCase{"just_below_the_range_end", "-1.7976931348623249E+308", -DBL_MAX},
         EntryCase{"smallest_subnormal", "4.94065645841247E-324", kSmallestSubnormal},
         EntryCase{"just_below_smallest_subnormal_reads_zero", "4.9406564584124654E-324", 0},
         EntryCase{"below_smallest_double_reads_zero", "1E-330", 0},
@@ -95,14 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadNumberRange, MagnitudeBeyondTheDoubleRangeIsAFault) {
-    for (const char* text : {"1E309", "-1E309", "1.8E308", "1E999999999999999999"}) {
+    for (const char* text : {"1E309", "-1E309", "1.8E308", "1E999999999999999999",
+                             "1.797693134862325E+308", "-1.797693134862325E+308"}) {
         EXPECT_THROW(read_number(text), ArithmeticFault) << text;
     }
 }
 
 TEST(ReadNumberRange, HugeDigitRunsStillFault) {
     EXPECT_THROW(read_number(std::string(400, '9')), ArithmeticFault);
-    EXPECT_THROW(read_number("&H1" + std::string(256, '0')), ArithmeticFault);
+    EXPECT_THROW(read_number("&H2" + std::string(256, '0')), ArithmeticFault);
+    EXPECT_EQ(read_number("&H1" + std::string(256, '0')), DBL_MAX) << "2^1024 shows as DBL_MAX";
     EXPECT_EQ(read_number("&H1" + std::string(255, '0')), std::ldexp(1.0, 1020));
     EXPECT_THROW(read_number("&H" + std::string(5000, 'F')), ArithmeticFault);
     EXPECT_THROW(read_number("&O" + std::string(5000, '7')), ArithmeticFault);

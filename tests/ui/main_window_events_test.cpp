@@ -146,3 +146,25 @@ TEST_F(MainWindowTest, NewAnswerIsAnnouncedToScreenReadersButAFaultIsNot) {
 
 } // namespace
 } // namespace vornix::testing
+
+namespace vornix::testing {
+namespace {
+
+TEST_F(MainWindowTest, OneMebibyteInEveryBoxStillAnswersBothExercises) {
+    const QString tail(1 << 20, QChar('x'));
+    const QString long_digits = QStringLiteral("1.") + QString(1 << 20, QChar('0')) + "1";
+    get<QLineEdit>("Text1").setText(long_digits);
+    get<QLineEdit>("Text2").setText("-3" + tail);
+    get<QLineEdit>("Text3").setText("2" + tail);
+    click("Command1");
+    EXPECT_EQ(text_of("Label4"), QStringLiteral("X1= 1    X2= 2"));
+    get<QLineEdit>("Text4").setText("1" + tail);
+    get<QLineEdit>("Text5").setText(long_digits);
+    get<QLineEdit>("Text6").setText("2" + tail);
+    get<QLineEdit>("Text7").setText("3" + tail);
+    click("Command3");
+    EXPECT_EQ(text_of("Label16"), QStringLiteral("Y= 2 X  +-1"));
+}
+
+} // namespace
+} // namespace vornix::testing

@@ -55,7 +55,9 @@ QPixmap vornix_mark(int logical_size, qreal device_pixel_ratio) {
 
 QIcon vornix_icon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // Sizes a title bar and a task bar use; larger ones come from the installed theme
+    // icon, and every one drawn here is also sent to the window system at start.
+    for (const int size : {16, 24, 32, 48, 64}) {
         icon.addPixmap(vornix_mark(size, 1.0));
     }
     return icon;

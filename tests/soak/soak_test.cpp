@@ -178,7 +178,7 @@ TEST_F(Soak, ThousandsOfClicksAndAboutCyclesKeepAnswersValidAndMemoryFlat) {
                 kWarmUpCycles, after_warm_up / 1024, kCycles, at_end / 1024);
     EXPECT_GT(faults, 0) << "the texts reach the fault as well";
 #if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine; growth not measured";
+    std::printf("growth not judged: AddressSanitizer keeps freed memory in quarantine\n");
 #else
     EXPECT_LE(at_end - after_warm_up, kAllowedGrowth);
 #endif

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for the given seconds, starting
-# from its committed seed corpus. Prints the executions each reached.
+# from its committed starting corpus. Prints the executions each reached.
 # Usage, as root on Debian 12: bash dev/fuzz.sh [seconds per target, default 60]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +22,7 @@ cmake --build build-fuzz -j"$(nproc)"
 
 for target in read_number solvers show_number get_key_value; do
     work=$(mktemp -d)
-    # New inputs go to the scratch folder; the committed seeds stay as they are.
+    # New inputs go to the scratch folder; the committed inputs stay as they are.
     ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -max_len=4096 -timeout=10 \
         -print_final_stats=1 -artifact_prefix="$work.crash-" "$work" "fuzz/corpus/$target" >"$work.log" 2>&1 || {
         tail -n 40 "$work.log"

@@ -45,9 +45,8 @@ void build_controls(QWidget& window, std::span<const ControlSpec> table, QObject
 template <typename Widget> Widget& control(const QWidget& window, std::string_view name) {
     auto* widget = window.findChild<Widget*>(QString::fromUtf8(name.data(), qsizetype(name.size())),
                                              Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(widget != nullptr, "control", "no such control in the window's table");
     if (widget == nullptr) {
-        qFatal("control %.*s missing", int(name.size()), name.data());
+        qFatal("control %.*s is not in the window's table", int(name.size()), name.data());
     }
     return *widget;
 }

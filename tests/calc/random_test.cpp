@@ -143,7 +143,7 @@ std::string reference_quadratic(const mpq_class& a, const mpq_class& b, const mp
 
 class RandomTexts {
   public:
-    explicit RandomTexts(unsigned seed) : engine_(seed) {}
+    explicit RandomTexts(unsigned stream) : engine_(stream) {}
 
     int between(int low, int high) { return std::uniform_int_distribution(low, high)(engine_); }
 

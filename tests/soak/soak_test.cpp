@@ -46,7 +46,7 @@ const QRegularExpression kLineAnswer(
 
 class EntryTexts {
   public:
-    explicit EntryTexts(unsigned seed) : engine_(seed) {}
+    explicit EntryTexts(unsigned stream) : engine_(stream) {}
 
     QString next(bool allow_huge) {
         switch (pick(allow_huge ? 9 : 8)) {

@@ -66,6 +66,10 @@ bool takes_focus(ControlKind kind) {
 } // namespace
 
 void set_text_colour(QWidget& control, std::uint32_t bgr) {
+    // Mouse moves set the link's colour again and again; repaint only on a change.
+    if (control.palette().color(QPalette::WindowText) == colour_from_bgr(bgr)) {
+        return;
+    }
     QPalette palette = control.palette();
     palette.setColor(QPalette::WindowText, colour_from_bgr(bgr));
     palette.setColor(QPalette::Text, colour_from_bgr(bgr));

@@ -7,13 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-for package in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing="${missing:-} $package"
-done
-if [ -n "${missing:-}" ]; then
-    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
-fi
+bash dev/setup.sh clang libclang-rt-14-dev
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVORNIX_BUILD_FUZZERS=ON -DVORNIX_BUILD_TESTS=OFF -DVORNIX_BUILD_BENCHMARKS=OFF \

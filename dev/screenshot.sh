@@ -5,13 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-for package in xvfb xdotool imagemagick; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing="${missing:-} $package"
-done
-if [ -n "${missing:-}" ]; then
-    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
-fi
+bash dev/setup.sh xvfb xdotool imagemagick
 
 display=:73
 Xvfb "$display" -screen 0 640x480x24 -nolisten tcp &

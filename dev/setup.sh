@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, as root on Debian 12, the packages Vornix needs that are not yet there.
+# Installs, as root on Debian 12, the packages Vornix needs that are not yet there,
+# and any further packages named on the command line (for the helper scripts).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     qt6-base-dev libgl-dev             # Qt 6 Widgets
     fonts-arphic-uming fonts-arphic-ukai  # the Song and Kai faces the windows ask for
     desktop-file-utils appstream dpkg-dev file  # validating and packaging for the desktop
+    "$@"
 )
 
 missing=()

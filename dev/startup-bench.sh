@@ -7,13 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-for package in xvfb libx11-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing="${missing:-} $package"
-done
-if [ -n "${missing:-}" ]; then
-    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
-fi
+bash dev/setup.sh xvfb libx11-dev
 cmake -S . -B build >/dev/null
 cmake --build build -j"$(nproc)" --target vornix vornix_reference_window vornix_startup_bench >/dev/null
 

@@ -2,8 +2,8 @@
 #include "startup.hpp"
 
 int main(int argc, char** argv) {
-    using namespace vornix;
-    return host::run(argc, argv, [](host::Services& services, host::ProgramWindows& windows) {
-        return std::make_unique<ui::MainWindow>(services, windows);
+    using namespace vornix::qt;
+    return run(argc, argv, [](Services& services, ProgramWindows& windows) {
+        return std::make_unique<MainWindow>(services, windows);
     });
 }

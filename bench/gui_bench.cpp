@@ -15,7 +15,7 @@ namespace {
 
 using namespace vornix;
 
-class QuietServices : public host::Services {
+class QuietServices : public qt::Services {
   public:
     void show_message(QWidget*, const QString&, const QString&) override {}
     bool start_program(const QString&) override { return false; }
@@ -23,7 +23,7 @@ class QuietServices : public host::Services {
     void announce(QWidget&) override {}
 };
 
-void fill(ui::MainWindow& window, std::initializer_list<const char*> boxes, const QString& tail) {
+void fill(qt::MainWindow& window, std::initializer_list<const char*> boxes, const QString& tail) {
     const QStringList values{"1", "-3", "2", "3"};
     int i = 0;
     for (const char* box : boxes) {
@@ -34,8 +34,8 @@ void fill(ui::MainWindow& window, std::initializer_list<const char*> boxes, cons
 void click_go(benchmark::State& state, const char* button, const char* answer,
               std::initializer_list<const char*> boxes, const QString& tail) {
     QuietServices services;
-    host::ProgramWindows windows([] {});
-    ui::MainWindow window(services, windows);
+    qt::ProgramWindows windows([] {});
+    qt::MainWindow window(services, windows);
     window.show();
     fill(window, boxes, tail);
     auto* go = window.findChild<QPushButton*>(button);

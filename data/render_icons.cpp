@@ -19,7 +19,7 @@ QByteArray png_of(int size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    vornix::ui::vornix_mark_image(size).save(&buffer, "PNG");
+    vornix::qt::vornix_mark_image(size).save(&buffer, "PNG");
     return bytes;
 }
 

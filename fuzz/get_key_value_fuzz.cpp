@@ -19,25 +19,21 @@ class FuzzedRegistry : public Registry {
   public:
     explicit FuzzedRegistry(FuzzedDataProvider& data) : data_(data) {}
 
-    RegistryResult open_key(RegistryKey, const std::string&, std::uint32_t access,
-                            RegistryKey& opened) override {
-        if (access != KEY_READ) {
-            std::abort();
-        }
+    RegistryResult open_key(RegistryKey, const std::string&, RegistryKey& opened) override {
         const RegistryResult result = result_code();
-        if (result == ERROR_SUCCESS) {
+        if (result == RegistryResult::Success) {
             opened = kHandle;
             ++opens;
         }
         return result;
     }
 
-    RegistryResult query_value(RegistryKey key, const std::string&, std::uint32_t& type,
+    RegistryResult query_value(RegistryKey key, const std::string&, ValueType& type,
                                unsigned char* buffer, std::uint32_t& size) override {
         if (key != kHandle || opens != 1 || closes != 0) {
             std::abort();
         }
-        type = data_.ConsumeIntegral<std::uint32_t>();
+        type = static_cast<ValueType>(data_.ConsumeIntegral<std::uint32_t>());
         const auto bytes =
             data_.ConsumeBytes<unsigned char>(data_.ConsumeIntegralInRange<std::size_t>(0, 2048));
         // A well-behaved registry never writes past the room it was given.
@@ -49,12 +45,11 @@ class FuzzedRegistry : public Registry {
         return result_code();
     }
 
-    RegistryResult close_key(RegistryKey key) override {
+    void close_key(RegistryKey key) override {
         if (key != kHandle) {
             std::abort();
         }
         ++closes;
-        return result_code();
     }
 
     int opens = 0;
@@ -62,7 +57,8 @@ class FuzzedRegistry : public Registry {
 
   private:
     RegistryResult result_code() {
-        return data_.ConsumeBool() ? ERROR_SUCCESS : data_.ConsumeIntegral<RegistryResult>();
+        return data_.PickValueInArray({RegistryResult::Success, RegistryResult::NotFound,
+                                       RegistryResult::MoreData, RegistryResult::Failed});
     }
 
     FuzzedDataProvider& data_;
@@ -76,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string value = "before";
     bool found = false;
     try {
-        found = GetKeyValue(registry, HKEY_LOCAL_MACHINE, "KEY", "VALUE", value);
+        found = GetKeyValue(registry, kLocalMachine, "KEY", "VALUE", value);
     } catch (const std::invalid_argument&) {
         found = true; // zero bytes: reported as an error, the value untouched
     }

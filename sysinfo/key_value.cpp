@@ -38,15 +38,16 @@ std::string string_text(const std::array<unsigned char, kBufferSize>& buffer, st
 bool GetKeyValue(Registry& registry, RegistryKey KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
     RegistryKey handle = 0;
-    if (registry.open_key(KeyRoot, KeyName, KEY_READ, handle) != ERROR_SUCCESS) {
+    if (registry.open_key(KeyRoot, KeyName, handle) != RegistryResult::Success) {
         KeyVal.clear();
         return false;
     }
     const OpenKey key(registry, handle);
     std::array<unsigned char, kBufferSize> buffer{};
     std::uint32_t size = kBufferSize;
-    std::uint32_t type = 0;
-    if (registry.query_value(key.handle(), SubKeyRef, type, buffer.data(), size) != ERROR_SUCCESS) {
+    ValueType type{};
+    if (registry.query_value(key.handle(), SubKeyRef, type, buffer.data(), size) !=
+        RegistryResult::Success) {
         KeyVal.clear();
         return false;
     }
@@ -58,9 +59,9 @@ bool GetKeyValue(Registry& registry, RegistryKey KeyRoot, const std::string& Key
         KeyVal.clear();
         return false;
     }
-    if (type == REG_SZ) {
+    if (type == ValueType::String) {
         KeyVal = string_text(buffer, size);
-    } else if (type == REG_DWORD) {
+    } else if (type == ValueType::Dword) {
         KeyVal = dword_text(buffer);
     }
     return true;

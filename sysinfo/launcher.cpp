@@ -2,50 +2,64 @@
 
 #include "key_value.hpp"
 
+#include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 namespace vornix::sysinfo {
 namespace {
 
-QString text_of(const std::string& bytes) {
-    // Registry texts are in the system's code page.
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::optional<QString> locate_program(Registry& registry) {
+std::optional<std::string> locate_program(Registry& registry) {
     std::string path;
-    if (GetKeyValue(registry, HKEY_LOCAL_MACHINE, kProgramPathKey, kProgramPathValue, path)) {
-        return text_of(path);
+    if (GetKeyValue(registry, kLocalMachine, kProgramPathKey, kProgramPathValue, path)) {
+        return path;
     }
-    if (!GetKeyValue(registry, HKEY_LOCAL_MACHINE, kProgramFolderKey, kProgramFolderValue, path)) {
+    if (!GetKeyValue(registry, kLocalMachine, kProgramFolderKey, kProgramFolderValue, path)) {
         return std::nullopt;
     }
-    const QString program = text_of(path) + QString::fromLatin1(kProgramFile);
-    if (host::find_file(program).isEmpty()) {
+    const std::string program = path + kProgramFile;
+    if (find_file(program).empty()) {
         return std::nullopt;
     }
     return program;
 }
 
+std::filesystem::path native_path(const std::string& path) {
+    std::u8string text(path.begin(), path.end());
+#if !defined(_WIN32)
+    std::ranges::replace(text, u8'\\', u8'/');
+#endif
+    return std::filesystem::path(text);
+}
+
 } // namespace
 
-void StartSysInfo(Registry& registry, host::Services& services, QWidget* owner) {
+std::string find_file(const std::string& path) {
+    // A NUL would cut the path short and name another file.
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path file = native_path(path);
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return {};
+    }
+    const std::u8string name = file.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
+void StartSysInfo(Registry& registry, Shell& shell) {
     bool started = false;
     try {
-        const std::optional<QString> program = locate_program(registry);
-        started = program.has_value() && services.start_program(*program);
+        const std::optional<std::string> program = locate_program(registry);
+        started = program.has_value() && shell.start_program(*program);
     } catch (const std::exception&) {
         started = false;
     }
     if (!started) {
-        services.show_message(owner, QString::fromUtf8(kUnavailableMessage));
+        shell.show_message(kUnavailableMessage);
     }
-}
-
-void StartSysInfo(host::Services& services, QWidget* owner) {
-    const std::unique_ptr<Registry> registry = make_system_registry();
-    StartSysInfo(*registry, services, owner);
 }
 
 } // namespace vornix::sysinfo

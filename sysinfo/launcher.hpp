@@ -2,9 +2,8 @@
 #pragma once
 
 #include "registry.hpp"
-#include "services.hpp"
 
-#include <QString>
+#include <string>
 
 namespace vornix::sysinfo {
 
@@ -16,14 +15,29 @@ inline constexpr const char* kProgramFolderValue = "MSINFO";
 inline constexpr const char* kProgramFile = "\\MSINFO32.EXE";
 inline constexpr const char* kUnavailableMessage = "此时系统信息不可用";
 
+// What StartSysInfo asks of the system around it.
+class Shell {
+  public:
+    virtual ~Shell() = default;
+
+    // Starts the program at `path` (UTF-8) in a normal window with the focus,
+    // without waiting: one literal program path, never a shell command line
+    // and never split into arguments. Returns false when it could not start.
+    virtual bool start_program(const std::string& path) = 0;
+
+    // A modal message box with only an OK button, captioned with the
+    // application title. Returns once dismissed.
+    virtual void show_message(const std::string& text) = 0;
+};
+
+// The name of a normal file at `path` (UTF-8), or the empty text when there
+// is none. Away from Windows a "\" in the path stands for the folder separator.
+std::string find_file(const std::string& path);
+
 // Look-up 1's program path when it succeeds; otherwise look-up 2's folder
 // with "\MSINFO32.EXE", when that file exists. The program is started through
-// `services` as one literal path, detached. Every failure — missing keys or
-// file, a value of zero bytes, a program that does not start — ends in the
-// message "此时系统信息不可用" (OK only, the application title as caption).
-void StartSysInfo(Registry& registry, host::Services& services, QWidget* owner);
-
-// The same over the platform's registry.
-void StartSysInfo(host::Services& services, QWidget* owner);
+// `shell`. Every failure — missing keys or file, a value of zero bytes, a
+// program that does not start — ends in the message "此时系统信息不可用".
+void StartSysInfo(Registry& registry, Shell& shell);
 
 } // namespace vornix::sysinfo

@@ -155,8 +155,8 @@ class Soak : public ::testing::Test {
     }
 
     FakeServices services;
-    host::ProgramWindows windows{[] {}};
-    ui::MainWindow window{services, windows};
+    qt::ProgramWindows windows{[] {}};
+    qt::MainWindow window{services, windows};
     EntryTexts texts{20261207};
     int faults = 0;
 };

@@ -15,7 +15,7 @@ struct ShownMessage {
     QString title;
 };
 
-class FakeServices : public host::Services {
+class FakeServices : public qt::Services {
   public:
     void show_message(QWidget*, const QString& text, const QString& title = {}) override {
         messages.push_back({text, title});

@@ -1,22 +1,25 @@
 #pragma once
 
-#include <QByteArray>
-#include <QtGlobal>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 namespace vornix::testing {
 
 // Sets an environment variable for one scope and puts the old value back.
 class ScopedEnv {
   public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        setenv(name, value.c_str(), 1);
     }
     ~ScopedEnv() {
-        if (had_) {
-            qputenv(name_, old_);
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
         } else {
-            qunsetenv(name_);
+            unsetenv(name_);
         }
     }
     ScopedEnv(const ScopedEnv&) = delete;
@@ -24,8 +27,7 @@ class ScopedEnv {
 
   private:
     const char* name_;
-    bool had_;
-    QByteArray old_;
+    std::optional<std::string> old_;
 };
 
 } // namespace vornix::testing

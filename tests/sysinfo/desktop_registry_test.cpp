@@ -1,33 +1,31 @@
 #include "key_value.hpp"
 #include "launcher.hpp"
 #include "scoped_env.hpp"
+#include "temp_folder.hpp"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace vornix::testing {
 namespace {
 
 using namespace vornix::sysinfo;
 
-QString put_program(const QTemporaryDir& folder, const QString& name, bool executable = true) {
-    QFile file(folder.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n");
-    file.close();
+std::string put_program(const TempFolder& folder, const std::string& name, bool executable = true) {
+    const auto file = folder.put(name, "#!/bin/sh\n");
     if (executable) {
-        file.setPermissions(file.permissions() | QFile::ExeOwner);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_exec,
+                                     std::filesystem::perm_options::add);
     }
-    return file.fileName();
+    return file.string();
 }
 
 std::string look_up_program(bool* found = nullptr) {
     const auto registry = make_system_registry();
     std::string value = "before";
     const bool ok =
-        GetKeyValue(*registry, HKEY_LOCAL_MACHINE, kProgramPathKey, kProgramPathValue, value);
+        GetKeyValue(*registry, kLocalMachine, kProgramPathKey, kProgramPathValue, value);
     if (found != nullptr) {
         *found = ok;
     }
@@ -35,29 +33,29 @@ std::string look_up_program(bool* found = nullptr) {
 }
 
 TEST(DesktopRegistry, FirstLookUpHoldsTheProgramFoundOnPath) {
-    QTemporaryDir empty_folder, folder;
-    const QString hardinfo = put_program(folder, "hardinfo");
-    const ScopedEnv path("PATH", (empty_folder.path() + ":" + folder.path()).toLocal8Bit());
+    TempFolder empty_folder, folder;
+    const std::string hardinfo = put_program(folder, "hardinfo");
+    const ScopedEnv path("PATH", empty_folder.path().string() + ":" + folder.path().string());
     bool found = false;
-    EXPECT_EQ(look_up_program(&found), hardinfo.toStdString());
+    EXPECT_EQ(look_up_program(&found), hardinfo);
     EXPECT_TRUE(found);
 }
 
 TEST(DesktopRegistry, EarlierProgramOfTheListWinsWhereverItStands) {
-    QTemporaryDir first, second;
+    TempFolder first, second;
     put_program(first, "hardinfo");
-    const QString hardinfo2 = put_program(second, "hardinfo2");
-    const ScopedEnv path("PATH", (first.path() + ":" + second.path()).toLocal8Bit());
-    EXPECT_EQ(look_up_program(), hardinfo2.toStdString());
+    const std::string hardinfo2 = put_program(second, "hardinfo2");
+    const ScopedEnv path("PATH", first.path().string() + ":" + second.path().string());
+    EXPECT_EQ(look_up_program(), hardinfo2);
 }
 
 TEST(DesktopRegistry, IgnoresFilesThatCannotRunAndRelativeFolders) {
-    QTemporaryDir folder;
+    TempFolder folder, relative_base;
     put_program(folder, "hardinfo", false);
-    QTemporaryDir relative_base;
     put_program(relative_base, "kinfocenter");
-    const QString relative = QDir::current().relativeFilePath(relative_base.path());
-    const ScopedEnv path("PATH", (folder.path() + "::" + relative).toLocal8Bit());
+    const std::string relative =
+        std::filesystem::relative(relative_base.path(), std::filesystem::current_path()).string();
+    const ScopedEnv path("PATH", folder.path().string() + "::" + relative);
     bool found = true;
     EXPECT_EQ(look_up_program(&found), "");
     EXPECT_FALSE(found);
@@ -71,7 +69,7 @@ TEST(DesktopRegistry, EmptyPathAndTheSecondLookUpAreAbsent) {
     const auto registry = make_system_registry();
     std::string value;
     EXPECT_FALSE(
-        GetKeyValue(*registry, HKEY_LOCAL_MACHINE, kProgramFolderKey, kProgramFolderValue, value));
+        GetKeyValue(*registry, kLocalMachine, kProgramFolderKey, kProgramFolderValue, value));
 }
 
 } // namespace

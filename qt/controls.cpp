@@ -1,0 +1,103 @@
+#include "controls.hpp"
+#include "units.hpp"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+#include <vector>
+
+namespace vornix::qt {
+
+using ui::ControlKind;
+using ui::ControlSpec;
+namespace {
+
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
+    switch (kind) {
+    case ControlKind::EntryBox: {
+        auto* box = new QLineEdit(&window);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
+    case ControlKind::Button:
+        return new QPushButton(text_of(row.caption), &window);
+    case ControlKind::Picture:
+        return new QLabel(&window);
+    case ControlKind::Label: {
+        auto* label = new QLabel(text_of(row.caption), &window);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+        palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+        label->setPalette(palette);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+void place(QWidget& widget, const ControlSpec& row) {
+    widget.setObjectName(text_of(row.name));
+    widget.setGeometry(twips_to_pixels(row.left), twips_to_pixels(row.top),
+                       twips_to_pixels(row.width), twips_to_pixels(row.height));
+    widget.setFont(make_font(row.font));
+    if (row.text_colour != ui::kSystemColour) {
+        set_text_colour(widget, row.text_colour);
+    }
+    widget.setAccessibleName(text_of(row.accessible_name));
+    widget.setMouseTracking(true);
+    // Qt would otherwise hand a move that a label or button ignores on to the
+    // window, as if the mouse were over the bare background.
+    widget.setAttribute(Qt::WA_NoMousePropagation);
+}
+
+} // namespace
+
+void set_text_colour(QWidget& control, ui::Colour bgr) {
+    // Mouse moves set the link's colour again and again; repaint only on a change.
+    if (control.palette().color(QPalette::WindowText) == colour_from_bgr(bgr)) {
+        return;
+    }
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::WindowText, colour_from_bgr(bgr));
+    palette.setColor(QPalette::Text, colour_from_bgr(bgr));
+    control.setPalette(palette);
+}
+
+void build_controls(QWidget& window, std::span<const ControlSpec> table, QObject* event_filter) {
+    const std::vector<const ControlSpec*> rows = ui::in_tab_order(table);
+
+    // Later rows lie above earlier ones, and entry boxes and buttons above every label.
+    std::vector<QWidget*> focusable;
+    for (const ControlSpec* row : rows) {
+        QWidget* widget = create(row->kind, window, *row);
+        place(*widget, *row);
+        if (event_filter != nullptr) {
+            widget->installEventFilter(event_filter);
+        }
+        if (ui::takes_focus(row->kind)) {
+            focusable.push_back(widget);
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    for (std::size_t i = 0; i < focusable.size(); ++i) {
+        focusable[i]->raise();
+        if (i > 0) {
+            QWidget::setTabOrder(focusable[i - 1], focusable[i]);
+        }
+    }
+}
+
+} // namespace vornix::qt

@@ -1,0 +1,35 @@
+// Builds a window's Qt widgets from its control table.
+#pragma once
+
+#include "form.hpp"
+
+#include <QWidget>
+
+#include <span>
+#include <string_view>
+
+namespace vornix::qt {
+
+// Creates one child widget per row, named after the row, in its place:
+// entry boxes (single line, no length limit), opaque word-wrapped labels in
+// the button-face colour, push buttons ("&" marks the access key) and
+// pictures. Entry boxes and buttons lie above the labels they overlap and take
+// the keyboard focus in the rows' tab order. Every control reports its mouse
+// moves to `event_filter` (may be null) and never passes them to the window.
+void build_controls(QWidget& window, std::span<const ui::ControlSpec> table, QObject* event_filter);
+
+// The built control of that name and type; aborts when the table has none,
+// since that is a fault in the window's own definition.
+template <typename Widget> Widget& control(const QWidget& window, std::string_view name) {
+    auto* widget = window.findChild<Widget*>(QString::fromUtf8(name.data(), qsizetype(name.size())),
+                                             Qt::FindDirectChildrenOnly);
+    if (widget == nullptr) {
+        qFatal("control %.*s is not in the window's table", int(name.size()), name.data());
+    }
+    return *widget;
+}
+
+// Sets a label's text colour (0x00BBGGRR).
+void set_text_colour(QWidget& control, ui::Colour bgr);
+
+} // namespace vornix::qt

@@ -1,0 +1,42 @@
+// What may block the program or reach outside it goes through Services, so
+// that tests can put a fake in its place.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace vornix::qt {
+
+class Services {
+  public:
+    virtual ~Services() = default;
+
+    // A modal message box with only an OK button, captioned with `title`, or
+    // with the application title when `title` is empty. Returns once dismissed.
+    virtual void show_message(QWidget* owner, const QString& text, const QString& title = {}) = 0;
+
+    // Starts the program at `path` in a normal window, detached, without
+    // waiting: one literal program path, never a shell command line and never
+    // split into arguments. Returns false when it could not be started.
+    // Away from Windows a "\" in the path stands for the folder separator.
+    virtual bool start_program(const QString& path) = 0;
+
+    // Hands the address to the desktop's URL handler; the outcome is not reported.
+    virtual void open_url(QWidget* owner, const QUrl& address) = 0;
+
+    // Tells screen readers that the control's text has changed.
+    virtual void announce(QWidget& control) = 0;
+};
+
+// The real desktop: QMessageBox, QProcess::startDetached, QDesktopServices.
+class DesktopServices final : public Services {
+  public:
+    void show_message(QWidget* owner, const QString& text, const QString& title = {}) override;
+    bool start_program(const QString& path) override;
+    void open_url(QWidget* owner, const QUrl& address) override;
+    void announce(QWidget& control) override;
+};
+
+} // namespace vornix::qt

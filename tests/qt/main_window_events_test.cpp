@@ -1,0 +1,62 @@
+// The Qt widgets deliver their events to the main window's rules and carry
+// out what the rules ask; the rules themselves are tested in tests/ui.
+#include "main_window_fixture.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+namespace vornix::testing {
+namespace {
+
+TEST_F(MainWindowTest, TypedTextAndEnterOrAClickOnGoAnswerAndAnnounce) {
+    type("Text1", QStringLiteral("１"));
+    type("Text2", QStringLiteral("－１.４"));
+    type("Text3", "0.49");
+    QTest::keyClick(&get("Text2"), Qt::Key_Return);
+    EXPECT_EQ(text_of("Label4"), QStringLiteral("X1= 0.7    X2= 0.7"));
+    click("Command3");
+    EXPECT_EQ(text_of("Label16"), QStringLiteral("ERROR! 无法求解，请检查输入的坐标。"));
+    EXPECT_EQ(services.announced, (std::vector<QWidget*>{&get("Label4"), &get("Label16")}));
+}
+
+TEST_F(MainWindowTest, FaultReachesTheMessageBoxCaptionedWithTheApplicationTitle) {
+    click("Command1");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text,
+              QStringLiteral("运算错误：除数为零或数值溢出，请检查输入的数字。"));
+    EXPECT_TRUE(services.messages[0].title.isEmpty());
+}
+
+TEST_F(MainWindowTest, ContextMenuOfAnAnswerCopiesExactlyItsText) {
+    for (const char* label : {"Label4", "Label16"}) {
+        get<QLabel>(label).setText(QStringLiteral("Y= 2 X  +-1 %1").arg(label));
+        QApplication::clipboard()->clear();
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  get(label).mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&get(label), &request);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << label;
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("复制"));
+        menu->actions()[0]->trigger();
+        menu->close();
+        EXPECT_EQ(QApplication::clipboard()->text(), text_of(label));
+    }
+}
+
+TEST_F(MainWindowTest, LinkHoverColoursAndPointerThenAClickOpensThePageOnce) {
+    QTest::mouseMove(&window, get("Label17").geometry().center());
+    EXPECT_EQ(get<QLabel>("Label17").palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(window.cursor().shape(), Qt::CrossCursor);
+    QTest::mouseMove(&window, QPoint(430, 5));
+    EXPECT_EQ(get<QLabel>("Label17").palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseClick(&get("Label17"), Qt::LeftButton);
+    ASSERT_EQ(services.opened.size(), 1u);
+    EXPECT_EQ(services.opened[0], QUrl(QStringLiteral(VORNIX_FEEDBACK_URL)));
+}
+
+} // namespace
+} // namespace vornix::testing

@@ -1,0 +1,59 @@
+// A window without a toolkit: holds the controls' texts and records what the
+// window's rules ask of it.
+#pragma once
+
+#include "view.hpp"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vornix::testing {
+
+class FakeView : public ui::View {
+  public:
+    std::string text(std::string_view control) const override { return get(texts, control); }
+    std::string caption(std::string_view control) const override { return get(captions, control); }
+    void set_caption(std::string_view control, std::string_view text) override {
+        captions[std::string(control)] = text;
+    }
+    void set_text_colour(std::string_view control, ui::Colour colour) override {
+        colours[std::string(control)] = colour;
+    }
+    void set_underline(std::string_view control, bool underline) override {
+        underlined[std::string(control)] = underline;
+    }
+    void set_window_caption(std::string_view text) override { window_caption = text; }
+    void set_pointer(ui::Pointer shape) override { pointer = shape; }
+    void announce(std::string_view control) override { announced.emplace_back(control); }
+    void open_page(std::string_view address) override { opened.emplace_back(address); }
+    void copy_text(std::string_view text) override { clipboard = text; }
+    void close() override { ++closes; }
+    bool start_program(const std::string& path) override {
+        started.push_back(path);
+        return !path.empty();
+    }
+    void show_message(const std::string& text) override { messages.push_back(text); }
+
+    std::map<std::string, std::string, std::less<>> texts; // entry boxes, as typed
+    std::map<std::string, std::string, std::less<>> captions;
+    std::map<std::string, ui::Colour, std::less<>> colours;
+    std::map<std::string, bool, std::less<>> underlined;
+    std::string window_caption;
+    ui::Pointer pointer = ui::Pointer::Default;
+    std::vector<std::string> announced;
+    std::vector<std::string> opened;
+    std::string clipboard;
+    int closes = 0;
+    std::vector<std::string> started;
+    std::vector<std::string> messages;
+
+  private:
+    static std::string get(const std::map<std::string, std::string, std::less<>>& values,
+                           std::string_view control) {
+        const auto found = values.find(control);
+        return found == values.end() ? std::string() : found->second;
+    }
+};
+
+} // namespace vornix::testing

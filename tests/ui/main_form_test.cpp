@@ -1,0 +1,163 @@
+#include "fake_view.hpp"
+#include "main_form.hpp"
+
+#include <gtest/gtest.h>
+
+namespace vornix::testing {
+namespace {
+
+using ui::MainForm;
+
+constexpr ui::Colour kBlue = 0x00FF0000;
+constexpr ui::Colour kRed = 0x000000FF;
+const std::string kRefused = "ERROR! 无法求解，请检查输入的坐标。";
+
+class FakeAboutHost : public ui::AboutHost {
+  public:
+    bool about_is_open() const override { return open; }
+    void open_about() override {
+        ++opened;
+        open = true;
+    }
+    void show_about() override { ++shown; }
+    bool open = false;
+    int opened = 0;
+    int shown = 0;
+};
+
+class MainFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override { form.load(); }
+    void type(std::initializer_list<std::pair<const char*, std::string>> entries) {
+        for (const auto& [box, text] : entries) {
+            view.texts[box] = text;
+        }
+    }
+    FakeView view;
+    FakeAboutHost about;
+    MainForm form{view, about};
+};
+
+TEST_F(MainFormTest, LoadMakesTheLinkBlueAndUnderlined) {
+    EXPECT_EQ(view.colours.at("Label17"), kBlue);
+    EXPECT_TRUE(view.underlined.at("Label17"));
+}
+
+TEST_F(MainFormTest, EachGoWritesAndAnnouncesItsOwnAnswer) {
+    type({{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "2"}});
+    form.clicked("Command1");
+    type({{"Text4", "1"}, {"Text5", "1"}, {"Text6", "2"}, {"Text7", "3"}});
+    form.clicked("Command3");
+    EXPECT_EQ(view.captions.at("Label4"), "X1= 1    X2= 2");
+    EXPECT_EQ(view.captions.at("Label16"), "Y= 2 X  +-1");
+    EXPECT_EQ(view.announced, (std::vector<std::string>{"Label4", "Label16"}));
+    view.texts.clear();
+    form.clicked("Command3");
+    EXPECT_EQ(view.captions.at("Label16"), kRefused) << "all four boxes empty";
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(MainFormTest, FaultShowsItsMessageOnceAndKeepsTheAnswerUnannounced) {
+    type({{"Text1", "1"}, {"Text2", "5"}, {"Text3", "6"}});
+    form.clicked("Command1");
+    view.texts.clear();
+    form.clicked("Command1");
+    EXPECT_EQ(view.captions.at("Label4"), "X1=-3    X2=-2");
+    EXPECT_EQ(view.messages, std::vector<std::string>{std::string(MainForm::fault_message())});
+    EXPECT_EQ(view.announced.size(), 1u);
+}
+
+TEST_F(MainFormTest, EnterInAnEntryBoxSolvesItsOwnExerciseOnly) {
+    type({{"Text1", "1"},
+          {"Text2", "-3"},
+          {"Text3", "2"},
+          {"Text4", "0"},
+          {"Text5", "1"},
+          {"Text6", "1"},
+          {"Text7", "3"}});
+    for (const char* box : {"Text1", "Text2", "Text3"}) {
+        view.captions.clear();
+        EXPECT_TRUE(form.enter_pressed(box));
+        EXPECT_EQ(view.captions, (decltype(view.captions){{"Label4", "X1= 1    X2= 2"}})) << box;
+    }
+    for (const char* box : {"Text4", "Text5", "Text6", "Text7"}) {
+        view.captions.clear();
+        EXPECT_TRUE(form.enter_pressed(box));
+        EXPECT_EQ(view.captions, (decltype(view.captions){{"Label16", "Y= 2 X  + 1"}})) << box;
+    }
+    EXPECT_FALSE(form.enter_pressed("Label4"));
+}
+
+TEST_F(MainFormTest, OneMebibyteInEveryBoxStillAnswersBothExercises) {
+    const std::string tail(1 << 20, 'x');
+    const std::string long_digits = "1." + std::string(1 << 20, '0') + "1";
+    type({{"Text1", long_digits}, {"Text2", "-3" + tail}, {"Text3", "2" + tail}});
+    type({{"Text4", "1" + tail}, {"Text5", long_digits}, {"Text6", "2" + tail}, {"Text7", "3"}});
+    form.clicked("Command1");
+    form.clicked("Command3");
+    EXPECT_EQ(view.captions.at("Label4"), "X1= 1    X2= 2");
+    EXPECT_EQ(view.captions.at("Label16"), "Y= 2 X  +-1");
+}
+
+TEST_F(MainFormTest, LinkTurnsRedWithACrossUntilTheMouseCrossesTheBackground) {
+    for (const char* other : {"Text1", "Command1", "Label4", "Command2", "Label16"}) {
+        form.mouse_moved("Label17");
+        EXPECT_EQ(view.colours.at("Label17"), kRed);
+        EXPECT_EQ(view.pointer, ui::Pointer::Cross);
+        form.mouse_moved(other);
+        EXPECT_EQ(view.colours.at("Label17"), kRed) << other;
+        EXPECT_EQ(view.pointer, ui::Pointer::Cross) << other;
+        form.mouse_moved(ui::kBackground);
+        EXPECT_EQ(view.colours.at("Label17"), kBlue);
+        EXPECT_EQ(view.pointer, ui::Pointer::Default);
+    }
+}
+
+struct LinkGesture {
+    const char* name;
+    const char* pressed_on; // nullptr: no press
+    const char* released_on;
+    bool over;
+    std::size_t pages;
+};
+
+TEST_F(MainFormTest, LinkOpensThePageOnlyForAPressAndReleaseBothOnIt) {
+    for (const LinkGesture& g : {
+             LinkGesture{"click", "Label17", "Label17", true, 1},
+             LinkGesture{"drag_away", "Label17", "Label17", false, 0},
+             LinkGesture{"press_elsewhere", "Label4", "Label4", true, 0},
+             LinkGesture{"release_without_press", nullptr, "Label17", true, 0},
+         }) {
+        view.opened.clear();
+        if (g.pressed_on != nullptr) {
+            form.mouse_pressed(g.pressed_on);
+        }
+        form.mouse_released(g.released_on, g.over);
+        EXPECT_EQ(view.opened.size(), g.pages) << g.name;
+    }
+    form.mouse_pressed("Label17");
+    form.mouse_released("Label17", true);
+    ASSERT_EQ(view.opened.size(), 1u);
+    EXPECT_EQ(view.opened[0], VORNIX_FEEDBACK_URL);
+}
+
+TEST_F(MainFormTest, AboutMakesOneWindowAndShowsItOnEveryClick) {
+    form.clicked("Command2");
+    form.clicked("Command2");
+    EXPECT_EQ(about.opened, 1);
+    EXPECT_EQ(about.shown, 2);
+    about.open = false; // closed by the user
+    form.clicked("Command2");
+    EXPECT_EQ(about.opened, 2);
+}
+
+TEST_F(MainFormTest, CopyPutsExactlyTheAnswerOnTheClipboard) {
+    view.captions["Label16"] = "Y= 2 X  +-1";
+    form.copy_answer("Label16");
+    EXPECT_EQ(view.clipboard, "Y= 2 X  +-1");
+    form.copy_answer("Label17");
+    EXPECT_EQ(view.clipboard, "Y= 2 X  +-1") << "only answers are copied";
+}
+
+} // namespace
+} // namespace vornix::testing

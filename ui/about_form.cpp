@@ -1,0 +1,55 @@
+#include "about_form.hpp"
+
+#include "app_info.hpp"
+
+#include <string>
+
+namespace vornix::ui {
+namespace {
+
+constexpr ControlKind kLabel = ControlKind::Label;
+constexpr ControlKind kButton = ControlKind::Button;
+constexpr Colour kBlack = 0x00000000;
+
+// clang-format off
+constexpr std::array<ControlSpec, 7> kControls{{
+//   name              kind                  caption                  left  top   width height font  text colour    tab  accessible name
+    {"cmdOK",          kButton,              "确定",                   4125, 2625, 1500, 345,  {},   kSystemColour, 0,   "确定"},
+    {"picIcon",        ControlKind::Picture, "",                      240,  240,  540,  540,  {},   kSystemColour, 1,   "Vornix 图标"},
+    {"cmdSysInfo",     kButton,              "系统信息(&S)...",         4140, 3075, 1485, 345,  {},   kSystemColour, 2,   "系统信息"},
+    {"lblDescription", kLabel,               "适用于中国大陆义务教育初中阶段学生", 1050, 1125, 3885, 1170, {},   kBlack,        3,   "适用对象"},
+    {"lblDisclaimer",  kLabel,               "警告: 软件只用于研究学习，使用本软件造成的后果作者不予承担责任。传播请注明出处。  —— Vornix 开发组",
+                                                                      255,  2625, 3630, 825,  {},   kBlack,        4,   "警告"},
+    {"lblTitle",       kLabel,               "",                      1050, 240,  3885, 480,  {},   kBlack,        5,   "标题"},
+    {"lblVersion",     kLabel,               "V: 1.0.1",              1050, 780,  3885, 225,  {},   kSystemColour, 6,   "版本"},
+}};
+// clang-format on
+
+} // namespace
+
+std::span<const ControlSpec> AboutForm::controls() {
+    return kControls;
+}
+
+std::string_view AboutForm::default_button() {
+    return "cmdOK";
+}
+
+void AboutForm::load() {
+    const ApplicationInfo& app = kApplication;
+    view_.set_window_caption(std::string("关于 ") + app.title);
+    view_.set_caption("lblVersion", "版本 " + std::to_string(app.major) + "." +
+                                        std::to_string(app.minor) + "." +
+                                        std::to_string(app.revision));
+    view_.set_caption("lblTitle", app.title);
+}
+
+void AboutForm::clicked(std::string_view control) {
+    if (control == "cmdOK") {
+        view_.close();
+    } else if (control == "cmdSysInfo") {
+        sysinfo::StartSysInfo(registry_, view_);
+    }
+}
+
+} // namespace vornix::ui

@@ -1,0 +1,190 @@
+#include "main_form.hpp"
+
+#include "calc.hpp"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace vornix::ui {
+namespace {
+
+constexpr ControlKind kEntry = ControlKind::EntryBox;
+constexpr ControlKind kLabel = ControlKind::Label;
+constexpr ControlKind kButton = ControlKind::Button;
+
+constexpr FontSpec song(double points, bool underline = false) {
+    return {Typeface::Song, points, underline};
+}
+constexpr FontSpec kai(double points) {
+    return {Typeface::Kai, points, false};
+}
+constexpr FontSpec kSystemFont{};
+
+constexpr Colour kAnswerColour = 0x000040C0;
+constexpr Colour kLinkColour = 0x00FF0000;
+constexpr Colour kLinkHoverColour = 0x000000FF;
+
+// clang-format off
+constexpr std::array<ControlSpec, 27> kControls{{
+//   name        kind     caption                                   left  top   width height font                 text colour    tab  accessible name
+    {"Text1",    kEntry,  "",                                       360,  600,  615,  615,  song(15.75),         kSystemColour, 0,   "二次项系数 a"},
+    {"Text2",    kEntry,  "",                                       2040, 600,  615,  615,  song(15.75),         kSystemColour, 1,   "一次项系数 b"},
+    {"Text3",    kEntry,  "",                                       3480, 600,  615,  615,  song(15.75),         kSystemColour, 2,   "常数项 c"},
+    {"Label1",   kLabel,  "X^2+",                                   1080, 600,  855,  615,  song(21.75),         kSystemColour, 3,   "X 的平方加"},
+    {"Label2",   kLabel,  "X+",                                     2760, 600,  615,  615,  song(21.75),         kSystemColour, 4,   "X 加"},
+    {"Label3",   kLabel,  "=",                                      4200, 600,  615,  615,  song(21.75),         kSystemColour, 5,   "等于"},
+    {"Label4",   kLabel,  "",                                       360,  1560, 4815, 615,  song(14.25),         kAnswerColour, 6,   "方程的解"},
+    {"Command1", kButton, "GO",                                     5640, 600,  735,  1695, song(24),            kSystemColour, 7,   "解方程"},
+    {"Label5",   kLabel,  "0",                                      4680, 600,  735,  615,  song(21.75),         kSystemColour, 8,   "零"},
+    {"Label6",   kLabel,  "二次函数Vornix",                          120,  120,  5415, 495,  kai(15.75),          kSystemColour, 9,   "二次函数Vornix"},
+    {"Command2",  kButton, "About",                                 120,  5400, 975,  375,  kSystemFont,         kSystemColour, 10,  "关于 Vornix"},
+    {"Label7",   kLabel,  " 由坐标求一次函数式",                      0,    2520, 3375, 495,  kai(15.75),          kSystemColour, 11,  "由坐标求一次函数式"},
+    {"Label8",   kLabel,  "坐标1",                                   240,  3240, 735,  375,  song(12),            kSystemColour, 12,  "坐标1"},
+    {"Label9",   kLabel,  "坐标2",                                   3240, 3240, 735,  375,  song(12),            kSystemColour, 13,  "坐标2"},
+    {"Text4",    kEntry,  "",                                       1200, 3120, 615,  615,  song(15.75),         kSystemColour, 14,  "坐标1 的 x"},
+    {"Text5",    kEntry,  "",                                       2280, 3120, 615,  615,  song(15.75),         kSystemColour, 15,  "坐标1 的 y"},
+    {"Text6",    kEntry,  "",                                       4200, 3120, 615,  615,  song(15.75),         kSystemColour, 16,  "坐标2 的 x"},
+    {"Text7",    kEntry,  "",                                       5280, 3120, 615,  615,  song(15.75),         kSystemColour, 17,  "坐标2 的 y"},
+    {"Label10",  kLabel,  "，",                                      1920, 2880, 375,  615,  song(36),            kSystemColour, 18,  "逗号"},
+    {"Label11",  kLabel,  "，",                                      4920, 2880, 495,  615,  song(36),            kSystemColour, 19,  "逗号"},
+    {"Label12",  kLabel,  "(",                                      960,  3240, 375,  975,  song(21.75),         kSystemColour, 20,  "左括号"},
+    {"Label13",  kLabel,  ")",                                      2880, 3240, 375,  975,  song(21.75),         kSystemColour, 21,  "右括号"},
+    {"Label14",  kLabel,  "(",                                      3840, 3240, 375,  975,  song(21.75),         kSystemColour, 22,  "左括号"},
+    {"Label15",  kLabel,  ")",                                      5880, 3240, 375,  975,  song(21.75),         kSystemColour, 23,  "右括号"},
+    {"Command3", kButton, "GO",                                     5640, 3960, 735,  1815, song(24),            kSystemColour, 24,  "求一次函数式"},
+    {"Label16",  kLabel,  "",                                       360,  3960, 4695, 1215, song(12),            kSystemColour, 25,  "一次函数式"},
+    {"Label17",  kLabel,  "提意见、建议，更多资讯？ 请到我空间留言",         1320, 5520, 4695, 375,  song(10.5, true),    kLinkColour,   26,  "提意见、建议的网页链接"},
+}};
+// clang-format on
+
+constexpr std::string_view kLink = "Label17";
+
+// An exercise: its entry boxes, its GO button and its answer label.
+struct Exercise {
+    std::string_view go;
+    std::string_view answer;
+    std::array<std::string_view, 4> boxes; // in the order the solver reads them
+    std::string (*solve)(const View& view);
+};
+
+const std::array<Exercise, 2> kExercises{{
+    {"Command1",
+     "Label4",
+     {"Text1", "Text2", "Text3", ""},
+     [](const View& view) {
+         return calc::solve_quadratic(view.text("Text1"), view.text("Text2"), view.text("Text3"));
+     }},
+    {"Command3",
+     "Label16",
+     {"Text4", "Text5", "Text6", "Text7"},
+     [](const View& view) {
+         return calc::solve_line(view.text("Text4"), view.text("Text5"), view.text("Text6"),
+                                 view.text("Text7"));
+     }},
+}};
+
+const Exercise* exercise_of_go(std::string_view go) {
+    const auto found = std::ranges::find(kExercises, go, &Exercise::go);
+    return found == kExercises.end() ? nullptr : &*found;
+}
+
+const Exercise* exercise_of_box(std::string_view box) {
+    const auto found = std::ranges::find_if(
+        kExercises, [box](const Exercise& e) { return std::ranges::count(e.boxes, box) > 0; });
+    return box.empty() || found == kExercises.end() ? nullptr : &*found;
+}
+
+} // namespace
+
+std::span<const ControlSpec> MainForm::controls() {
+    return kControls;
+}
+
+std::string_view MainForm::feedback_address() {
+    return VORNIX_FEEDBACK_URL;
+}
+
+std::string_view MainForm::fault_message() {
+    return "运算错误：除数为零或数值溢出，请检查输入的数字。";
+}
+
+bool MainForm::is_answer(std::string_view control) {
+    return std::ranges::count(kExercises, control, &Exercise::answer) > 0;
+}
+
+void MainForm::load() {
+    view_.set_underline(kLink, true);
+    view_.set_text_colour(kLink, kLinkColour);
+}
+
+void MainForm::clicked(std::string_view control) {
+    if (exercise_of_go(control) != nullptr) {
+        solve(control);
+    } else if (control == "Command2") {
+        // One About window at a time: made and loaded on first use, shown
+        // again while open, made anew once it has been closed.
+        if (!about_.about_is_open()) {
+            about_.open_about();
+        }
+        about_.show_about();
+    }
+}
+
+void MainForm::solve(std::string_view go) {
+    const Exercise& exercise = *exercise_of_go(go);
+    std::string answer;
+    try {
+        answer = exercise.solve(view_);
+    } catch (const calc::ArithmeticFault&) {
+        view_.show_message(std::string(fault_message()));
+        return;
+    }
+    view_.set_caption(exercise.answer, answer);
+    view_.announce(exercise.answer);
+}
+
+// Only a move over the bare background undoes the hover, so moving from the
+// link straight onto another control leaves it red.
+void MainForm::mouse_moved(std::string_view control) {
+    if (control == kLink) {
+        show_link_hovered(true);
+    } else if (control == kBackground) {
+        show_link_hovered(false);
+    }
+}
+
+void MainForm::show_link_hovered(bool hovered) {
+    view_.set_text_colour(kLink, hovered ? kLinkHoverColour : kLinkColour);
+    view_.set_pointer(hovered ? Pointer::Cross : Pointer::Default);
+}
+
+void MainForm::mouse_pressed(std::string_view control) {
+    pressed_ = control == kLink ? kLink : std::string_view();
+}
+
+// A click on the link is a press and a release both on it.
+void MainForm::mouse_released(std::string_view control, bool over_control) {
+    const bool click = !pressed_.empty() && control == pressed_ && over_control;
+    pressed_ = {};
+    if (click) {
+        view_.open_page(feedback_address());
+    }
+}
+
+bool MainForm::enter_pressed(std::string_view control) {
+    const Exercise* exercise = exercise_of_box(control);
+    if (exercise == nullptr) {
+        return false;
+    }
+    solve(exercise->go);
+    return true;
+}
+
+void MainForm::copy_answer(std::string_view answer_label) {
+    if (is_answer(answer_label)) {
+        view_.copy_text(view_.caption(answer_label));
+    }
+}
+
+} // namespace vornix::ui

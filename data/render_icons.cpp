@@ -28,26 +28,62 @@ template <typename T> void put(QByteArray& out, T value) {
     out.append(reinterpret_cast<const char*>(&little), sizeof little);
 }
 
-// An .ico whose images are stored as PNG, which Windows reads since Vista.
+// A 32-bit device-independent bitmap as an .ico stores it: the colours bottom
+// up, then a one-bit mask that marks the fully transparent pixels.
+QByteArray dib_of(int size) {
+    const QImage image = vornix::qt::vornix_mark_image(size).convertToFormat(QImage::Format_ARGB32);
+    const int mask_row_bytes = ((size + 31) / 32) * 4;
+    QByteArray dib;
+    put<quint32>(dib, 40);
+    put<qint32>(dib, size);
+    put<qint32>(dib, 2 * size); // the colours and the mask
+    put<quint16>(dib, 1);
+    put<quint16>(dib, 32);
+    put<quint32>(dib, 0);
+    put<quint32>(dib, static_cast<quint32>(size * size * 4 + mask_row_bytes * size));
+    dib.append(16, '\0');
+    for (int y = size - 1; y >= 0; --y) {
+        for (int x = 0; x < size; ++x) {
+            put<quint32>(dib, image.pixel(x, y));
+        }
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(mask_row_bytes, '\0');
+        for (int x = 0; x < size; ++x) {
+            if (qAlpha(image.pixel(x, y)) == 0) {
+                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            }
+        }
+        dib.append(row);
+    }
+    return dib;
+}
+
+// An .ico for every Windows: bitmaps up to 48 pixels, and PNG at 256, which
+// Windows reads since Vista; the title bar and the taskbar use the bitmaps.
 QByteArray ico_of(const std::vector<QByteArray>& pngs) {
     QByteArray ico;
     put<quint16>(ico, 0);
     put<quint16>(ico, 1);
     put<quint16>(ico, static_cast<quint16>(pngs.size()));
-    quint32 offset = 6 + 16 * static_cast<quint32>(pngs.size());
+    std::vector<QByteArray> images;
     for (std::size_t i = 0; i < pngs.size(); ++i) {
+        images.push_back(kSizes[i] <= 48 ? dib_of(kSizes[i]) : pngs[i]);
+    }
+    quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
         const int size = kSizes[i];
         ico.append(static_cast<char>(size >= 256 ? 0 : size));
         ico.append(static_cast<char>(size >= 256 ? 0 : size));
         ico.append('\0').append('\0');
         put<quint16>(ico, 1);
         put<quint16>(ico, 32);
-        put<quint32>(ico, static_cast<quint32>(pngs[i].size()));
+        put<quint32>(ico, static_cast<quint32>(images[i].size()));
         put<quint32>(ico, offset);
-        offset += static_cast<quint32>(pngs[i].size());
+        offset += static_cast<quint32>(images[i].size());
     }
-    for (const QByteArray& png : pngs) {
-        ico.append(png);
+    for (const QByteArray& image : images) {
+        ico.append(image);
     }
     return ico;
 }

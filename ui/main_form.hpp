@@ -24,9 +24,6 @@ struct MainWindowSpec {
 };
 inline constexpr MainWindowSpec kMainWindow{};
 
-// What a mouse move over the window's bare background is reported with.
-inline constexpr std::string_view kBackground = "";
-
 class MainForm {
   public:
     MainForm(View& view, AboutHost& about) : view_(view), about_(about) {}

@@ -13,6 +13,9 @@ namespace vornix::ui {
 
 enum class Pointer { Default, Cross };
 
+// The name a window's bare background is reported with, in place of a control's.
+inline constexpr std::string_view kBackground = "";
+
 // One window. Its message box is owned by the window; its program start is
 // the one StartSysInfo uses.
 class View : public sysinfo::Shell {

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts the built vornix.exe under Wine in a virtual desktop on Xvfb, types
+# the first example of each exercise, presses both GO buttons with the
+# keyboard and saves docs/windows-main-window.png, then opens the About window
+# and saves docs/windows-about-window.png. Run after dev/windows.sh, as root.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-windows}
+
+bash dev/setup.sh xvfb xdotool imagemagick
+source dev/wine-env.sh "$build"
+
+display=:76
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k 2>/dev/null; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null; kill "$xvfb" 2>/dev/null; true' EXIT
+export DISPLAY="$display"
+sleep 1
+
+# Wine draws the windows' frames itself in its virtual desktop, as Windows does.
+wine explorer /desktop=Vornix,800x600 "$build/vornix.exe" </dev/null >/dev/null 2>&1 &
+desktop=$(xdotool search --sync --name 'Vornix' | head -n 1)
+sleep 3
+xdotool windowfocus --sync "$desktop"
+
+# The focus starts in Text1; Enter in an entry box presses its exercise's GO.
+keys() { xdotool key --delay 60 "$@"; }
+text() { xdotool type --delay 60 -- "$1"; }
+text 1; keys Tab; text -3; keys Tab; text 2; keys Return
+keys Tab Tab Tab; text 0; keys Tab; text 1; keys Tab; text 1; keys Tab; text 3; keys Return
+sleep 0.5
+
+# Each window is cut out of the desktop along its frame: the main window
+# stands at the top-left corner, the About window at its fixed place.
+shoot() { import -window "$desktop" -crop "$2" +repage "docs/$1"; echo "saved docs/$1"; }
+xdotool mousemove 790 590 # no button drawn hovered
+sleep 0.5
+shoot windows-main-window.png 440x424+0+0
+keys Tab Tab Tab Tab Tab Tab space
+sleep 1
+shoot windows-about-window.png 388x263+153+106

@@ -1,0 +1,47 @@
+# Sourced by the Windows scripts: fresh Wine prefixes in the build folder, set
+# up like a Chinese Windows (code page 936, 宋体 and 楷体_GB2312 as named
+# fonts), with a display driver that falls back to none when there is no X
+# display: wine-prefix at 96 DPI, and wine-prefix-192 at 192 DPI (200 %).
+# Usage: source dev/wine-env.sh <build folder>
+wine_build=$(realpath -m "$1")
+export WINEPREFIX="$wine_build/wine-prefix"
+export HOME="$wine_build/wine-home"
+export WINEDEBUG=-all
+# Without winemenubuilder disabled, Wine writes menu entries into $HOME.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine takes its code page from the C library's locale, which must exist.
+if ! locale -a | grep -qx 'zh_CN.utf8'; then
+    localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
+export LANG=zh_CN.UTF-8
+
+wine_reg_add() {
+    wine reg add "$@" /f </dev/null >/dev/null 2>&1
+}
+
+# Wine's own services inherit the first Wine process's output: start them
+# detached, so that nothing waits on their pipes.
+wine_start_prefix() {
+    mkdir -p "$WINEPREFIX"
+    wineserver -p
+    wine wineboot </dev/null >/dev/null 2>&1
+}
+
+rm -rf "$WINEPREFIX" "$WINEPREFIX-192" "$HOME"
+mkdir -p "$HOME"
+trap 'wineserver -k 2>/dev/null; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null; true' EXIT
+wine_start_prefix
+wine_reg_add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null
+fonts='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+wine_reg_add "$fonts" /v '宋体' /d 'AR PL UMing CN'
+wine_reg_add "$fonts" /v '楷体_GB2312' /d 'AR PL UKai CN'
+wine_reg_add "$fonts" /v 'SimSun' /d 'AR PL UMing CN' # the system's dialog font, as on Windows
+wineserver -k # writes the registry out before the copy
+
+cp -a "$WINEPREFIX" "$WINEPREFIX-192"
+(
+    export WINEPREFIX="$WINEPREFIX-192"
+    wine_start_prefix
+    wine_reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192
+)
+wine_start_prefix

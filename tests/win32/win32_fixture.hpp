@@ -1,0 +1,68 @@
+// The Win32 windows in this process, hidden, driven with the messages the
+// system itself sends and read back with the calls a screen reader uses.
+#pragma once
+
+#include "../sysinfo/fake_registry.hpp"
+#include "main_window.hpp"
+#include "wide_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace vornix::testing {
+
+class FakeServices : public win32::Services {
+  public:
+    void show_message(HWND, const std::wstring& text) override {
+        messages.push_back(sysinfo::utf8(text));
+    }
+    bool start_program(const std::wstring& path) override {
+        started.push_back(sysinfo::utf8(path));
+        return true;
+    }
+    void open_page(HWND, const std::wstring& address) override {
+        opened.push_back(sysinfo::utf8(address));
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> started;
+    std::vector<std::string> opened;
+};
+
+class Win32Test : public ::testing::Test {
+  protected:
+    Win32Test() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~Win32Test() override { CoUninitialize(); }
+
+    HWND get(const char* name) { return window.control(name); }
+    static std::string text_of(HWND control) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+        text.resize(
+            static_cast<std::size_t>(GetWindowTextW(control, text.data(), int(text.size()))));
+        return sysinfo::utf8(text);
+    }
+    std::string text_of(const char* name) { return text_of(get(name)); }
+    void type(const char* box, const std::string& text) {
+        SendMessageW(get(box), WM_SETTEXT, 0, LPARAM(sysinfo::wide(text).c_str()));
+    }
+    static void click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+    void click(const char* name) { click(get(name)); }
+    // A key as the message loop hands it to the window's dialog keyboard.
+    static bool key(HWND root, HWND focus, UINT message, WPARAM key_code) {
+        SetFocus(focus);
+        MSG msg{focus, message, key_code, 0, 0, {}};
+        return IsDialogMessageW(root, &msg);
+    }
+
+    FakeServices services;
+    FakeRegistry registry;
+    int program_ends = 0;
+    win32::OpenWindows windows{[this] { ++program_ends; }};
+    win32::MainWindow window{services, windows, registry};
+};
+
+} // namespace vornix::testing

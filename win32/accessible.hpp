@@ -1,0 +1,17 @@
+// What a screen reader hears for a control: the system's own accessible
+// object for it, with the name and description the window's rules chose.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace vornix::win32 {
+
+// The answer to WM_GETOBJECT for OBJID_CLIENT: the control's standard
+// accessible object, speaking `name` and `description` (either may be empty:
+// then the standard object's own is kept). Returns 0 when there is none.
+LRESULT accessible_object(HWND control, WPARAM wparam, const std::wstring& name,
+                          const std::wstring& description);
+
+} // namespace vornix::win32

@@ -29,8 +29,9 @@ class ArithmeticFault : public std::runtime_error {
 //   that cannot continue the number. "&H"/"&O" (any case) read hexadecimal or
 //   octal digits as a non-negative integer of any size.
 // - Text that does not begin with a number reads as 0; nothing is ever rejected.
-// - At most 34 significant decimal digits are kept (half away from zero);
-//   a magnitude below the smallest subnormal double reads as 0.
+// - At most 34 significant decimal digits are kept (half away from zero); a
+//   magnitude below the smallest subnormal double reads as the nearest double:
+//   0 below half of it, else the smallest subnormal (ties away from zero).
 // Returns the nearest double. Throws ArithmeticFault when the magnitude is
 // beyond the double range, which ends where the display of the largest double,
 // 1.79769313486232E+308, ends: magnitudes from the largest double up to

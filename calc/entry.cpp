@@ -226,8 +226,14 @@ Decimal finish_decimal(bool negative, const DigitCollector& digits, long long ex
     const Exact exact = to_exact(number);
     check_range(exact);
     static const Exact smallest_subnormal(Integer(1), Integer(1) << 1074);
-    if (abs(exact) < smallest_subnormal) {
-        return {};
+    const Exact magnitude = abs(exact);
+    if (magnitude < smallest_subnormal) {
+        // The nearest double: zero below half the smallest one, else the smallest
+        // one itself (ties away from zero), which is exactly 5^1074 * 10^-1074.
+        if (magnitude * 2 < smallest_subnormal) {
+            return {};
+        }
+        return {negative, boost::multiprecision::pow(Integer(5), 1074), -1074};
     }
     return number;
 }

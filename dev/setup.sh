@@ -8,6 +8,7 @@ packages=(
     libboost-dev libgmp-dev            # exact arithmetic (Boost), test reference (GMP)
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev             # Qt 6 Widgets
+    qt6-translations-l10n              # Qt's own texts (menus, "OK") in Chinese
     fonts-arphic-uming fonts-arphic-ukai  # the Song and Kai faces the windows ask for
     desktop-file-utils appstream dpkg-dev file  # validating and packaging for the desktop
     "$@"

@@ -21,6 +21,7 @@ AboutWindow::AboutWindow(Services& services, sysinfo::Registry& registry)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setObjectName(QStringLiteral("frmAbout"));
+    setPalette(light_palette());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(from_utf8(kSpec.design_caption));
     setFixedSize(twips_to_pixels(kSpec.client_width), twips_to_pixels(kSpec.client_height));

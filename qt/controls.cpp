@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
 
 #include <limits>
 #include <vector>
@@ -20,6 +22,37 @@ QString text_of(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A label that takes the keyboard focus and shows it with a dotted frame.
+class LinkLabel final : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            QStyleOptionFocusRect frame;
+            frame.initFrom(this);
+            frame.backgroundColor = palette().color(backgroundRole());
+            // Shown however the focus came, not only after the keyboard moved it.
+            frame.state |= QStyle::State_KeyboardFocusChange;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+        }
+    }
+};
+
+// Opaque, in the button face's colours, the text where the table puts it.
+QLabel* label(QLabel* label) {
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Button);
+    label->setForegroundRole(QPalette::ButtonText);
+    return label;
+}
+
 QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
     switch (kind) {
     case ControlKind::EntryBox: {
@@ -31,17 +64,12 @@ QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
         return new QPushButton(text_of(row.caption), &window);
     case ControlKind::Picture:
         return new QLabel(&window);
-    case ControlKind::Label: {
-        auto* label = new QLabel(text_of(row.caption), &window);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        label->setAutoFillBackground(true);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-        palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
-        label->setPalette(palette);
-        return label;
+    case ControlKind::Label:
+        return label(new QLabel(text_of(row.caption), &window));
+    case ControlKind::Link: {
+        QLabel* link = label(new LinkLabel(text_of(row.caption), &window));
+        link->setFocusPolicy(Qt::StrongFocus);
+        return link;
     }
     }
     return nullptr;
@@ -55,7 +83,11 @@ void place(QWidget& widget, const ControlSpec& row) {
     if (row.text_colour != ui::kSystemColour) {
         set_text_colour(widget, row.text_colour);
     }
-    widget.setAccessibleName(text_of(row.accessible_name));
+    // Without a name of its own, a control is read by its text.
+    if (!row.accessible_name.empty()) {
+        widget.setAccessibleName(text_of(row.accessible_name));
+    }
+    widget.setAccessibleDescription(text_of(row.description));
     widget.setMouseTracking(true);
     // Qt would otherwise hand a move that a label or button ignores on to the
     // window, as if the mouse were over the bare background.
@@ -66,13 +98,20 @@ void place(QWidget& widget, const ControlSpec& row) {
 
 void set_text_colour(QWidget& control, ui::Colour bgr) {
     // Mouse moves set the link's colour again and again; repaint only on a change.
-    if (control.palette().color(QPalette::WindowText) == colour_from_bgr(bgr)) {
+    const QColor colour = colour_from_bgr(bgr);
+    if (control.palette().color(QPalette::WindowText) == colour) {
         return;
     }
     QPalette palette = control.palette();
-    palette.setColor(QPalette::WindowText, colour_from_bgr(bgr));
-    palette.setColor(QPalette::Text, colour_from_bgr(bgr));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(role, colour);
+    }
     control.setPalette(palette);
+}
+
+QPalette light_palette() {
+    // The system colours of a light Windows desktop: button face F0F0F0, black texts.
+    return QPalette(QColor(0xF0, 0xF0, 0xF0));
 }
 
 void build_controls(QWidget& window, std::span<const ControlSpec> table, QObject* event_filter) {

@@ -12,10 +12,10 @@ namespace vornix::qt {
 
 // Creates one child widget per row, named after the row, in its place:
 // entry boxes (single line, no length limit), opaque word-wrapped labels in
-// the button-face colour, push buttons ("&" marks the access key) and
-// pictures. Entry boxes and buttons lie above the labels they overlap and take
-// the keyboard focus in the rows' tab order. Every control reports its mouse
-// moves to `event_filter` (may be null) and never passes them to the window.
+// the button-face colour, links (labels that take the focus), push buttons
+// ("&" marks the access key) and pictures. Entry boxes and buttons lie above the labels they
+// overlap and take the keyboard focus in the rows' tab order. Every control reports its mouse moves
+// to `event_filter` (may be null) and never passes them to the window.
 void build_controls(QWidget& window, std::span<const ui::ControlSpec> table, QObject* event_filter);
 
 // The built control of that name and type; aborts when the table has none,
@@ -31,5 +31,10 @@ template <typename Widget> Widget& control(const QWidget& window, std::string_vi
 
 // Sets a label's text colour (0x00BBGGRR).
 void set_text_colour(QWidget& control, ui::Colour bgr);
+
+// The colours Vornix's windows keep whatever the desktop's palette: its
+// fixed colours (the grey window, the answer, the link, the black About
+// texts) were chosen for a light one.
+QPalette light_palette();
 
 } // namespace vornix::qt

@@ -5,7 +5,10 @@
 #include "units.hpp"
 #include "vornix_mark.hpp"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -16,9 +19,19 @@ namespace vornix::qt {
 namespace {
 
 const ui::MainWindowSpec& kSpec = ui::kMainWindow;
+const QKeySequence kCopyAnswer(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 std::string name_of(const QObject& control) {
     return control.objectName().toStdString();
+}
+
+// Screen readers see the main window as a window, not as a filler.
+QAccessibleInterface* main_window_accessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && widget->isWindow() && widget->objectName() == "Form1") {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -26,7 +39,11 @@ std::string name_of(const QObject& control) {
 MainWindow::MainWindow(Services& services, ProgramWindows& windows)
     : services_(services), windows_(windows), view_(*this, services), form_(view_, *this),
       registry_(sysinfo::make_system_registry()) {
+    static const bool accessible_as_window =
+        (QAccessible::installFactory(main_window_accessible), true);
+    Q_UNUSED(accessible_as_window);
     setObjectName(QStringLiteral("Form1"));
+    setPalette(light_palette());
     setWindowTitle(from_utf8(kSpec.caption));
     resize(twips_to_pixels(kSpec.client_width), twips_to_pixels(kSpec.client_height));
     QPalette background = palette();
@@ -55,6 +72,9 @@ void MainWindow::open_about() {
 }
 
 void MainWindow::show_about() {
+    if (about_->isMinimized()) {
+        about_->showNormal();
+    }
     about_->show();
     about_->raise();
     about_->activateWindow();
@@ -65,9 +85,11 @@ void MainWindow::wire_controls() {
         connect(button, &QPushButton::clicked, this,
                 [this, button] { form_.clicked(name_of(*button)); });
     }
-    for (QLineEdit* box : findChildren<QLineEdit*>()) {
-        connect(box, &QLineEdit::returnPressed, this,
-                [this, box] { form_.enter_pressed(name_of(*box)); });
+    // An answer takes the focus when clicked, so that the menu key opens its menu.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (ui::MainForm::is_answer(name_of(*label))) {
+            label->setFocusPolicy(Qt::ClickFocus);
+        }
     }
 }
 
@@ -77,6 +99,37 @@ void MainWindow::offer_copy(const QString& answer, const QPoint& where) {
     menu->addAction(QStringLiteral("复制"), this,
                     [this, answer] { form_.copy_answer(answer.toStdString()); });
     menu->popup(where);
+}
+
+// The entry box's own menu, and its exercise's answer to copy.
+void MainWindow::offer_entry_menu(QLineEdit& box, const QPoint& where) {
+    QMenu* menu = box.createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction* copy = menu->addAction(QStringLiteral("复制答案"), this,
+                                    [this, &box] { form_.copy_answer_of(name_of(box)); });
+    copy->setShortcut(kCopyAnswer);
+    menu->popup(where);
+}
+
+bool MainWindow::key_pressed(QObject& control, const QKeyEvent& key) {
+    const std::string name = name_of(control);
+    if (key.keyCombination() == kCopyAnswer[0]) {
+        return form_.copy_answer_of(name);
+    }
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return form_.key_pressed(name, ui::MainForm::Key::Enter);
+    case Qt::Key_Space: // a button presses itself on Space
+        return qobject_cast<QPushButton*>(&control) == nullptr &&
+               form_.key_pressed(name, ui::MainForm::Key::Space);
+    default:
+        return false;
+    }
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -113,12 +166,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
-    case QEvent::ContextMenu:
-        if (ui::MainForm::is_answer(name)) {
-            offer_copy(watched->objectName(), static_cast<QContextMenuEvent*>(event)->globalPos());
+    case QEvent::KeyPress:
+        if (key_pressed(*watched, *static_cast<QKeyEvent*>(event))) {
             return true;
         }
         break;
+    case QEvent::ContextMenu: {
+        const QPoint where = static_cast<QContextMenuEvent*>(event)->globalPos();
+        if (ui::MainForm::is_answer(name)) {
+            offer_copy(watched->objectName(), where);
+            return true;
+        }
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            offer_entry_menu(*box, where);
+            return true;
+        }
+        break;
+    }
     default:
         break;
     }

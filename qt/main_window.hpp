@@ -13,6 +13,9 @@
 
 #include <memory>
 
+class QKeyEvent;
+class QLineEdit;
+
 namespace vornix::qt {
 
 class AboutWindow;
@@ -31,6 +34,8 @@ class MainWindow : public QWidget, private ui::AboutHost {
   private:
     void wire_controls();
     void offer_copy(const QString& answer, const QPoint& where);
+    void offer_entry_menu(QLineEdit& box, const QPoint& where);
+    bool key_pressed(QObject& control, const QKeyEvent& key);
     bool about_is_open() const override;
     void open_about() override;
     void show_about() override;

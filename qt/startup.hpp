@@ -4,6 +4,7 @@
 #include "program_windows.hpp"
 #include "services.hpp"
 
+#include <QApplication>
 #include <QWidget>
 
 #include <functional>
@@ -16,9 +17,14 @@ namespace vornix::qt {
 using StartupWindowFactory =
     std::function<std::unique_ptr<QWidget>(Services& services, ProgramWindows& windows)>;
 
-// Creates the application, lets `make_startup_window` build the startup
-// window, shows it and runs the event loop until the last of the program's
-// windows has closed. Returns the process exit code.
+// Answers --help and --version (and refuses arguments it does not know, with
+// exit code 2); otherwise creates the application (or, with no display to
+// reach, says so in one line and returns 1), lets `make_startup_window` build
+// the startup window, shows it and runs the event loop until the last of the
+// program's windows has closed. Returns the process exit code.
 int run(int& argc, char** argv, const StartupWindowFactory& make_startup_window);
+
+// Loads Qt's own Chinese texts (menus, "OK") from the system's translations.
+void install_chinese_translation(QApplication& application);
 
 } // namespace vornix::qt

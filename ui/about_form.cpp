@@ -13,15 +13,15 @@ constexpr Colour kBlack = 0x00000000;
 
 // clang-format off
 constexpr std::array<ControlSpec, 7> kControls{{
-//   name              kind                  caption                  left  top   width height font  text colour    tab  accessible name
-    {"cmdOK",          kButton,              "确定",                   4125, 2625, 1500, 345,  {},   kSystemColour, 0,   "确定"},
+//   name              kind                  caption                  left  top   width height font  text colour    tab  accessible name (empty: its text), description
+    {"cmdOK",          kButton,              "确定",                   4125, 2625, 1500, 345,  {},   kSystemColour, 0,   ""},
     {"picIcon",        ControlKind::Picture, "",                      240,  240,  540,  540,  {},   kSystemColour, 1,   "Vornix 图标"},
-    {"cmdSysInfo",     kButton,              "系统信息(&S)...",         4140, 3075, 1485, 345,  {},   kSystemColour, 2,   "系统信息"},
-    {"lblDescription", kLabel,               "适用于中国大陆义务教育初中阶段学生", 1050, 1125, 3885, 1170, {},   kBlack,        3,   "适用对象"},
+    {"cmdSysInfo",     kButton,              "系统信息(&S)...",         4140, 3075, 1485, 345,  {},   kSystemColour, 2,   ""},
+    {"lblDescription", kLabel,               "适用于中国大陆义务教育初中阶段学生", 1050, 1125, 3885, 1170, {},   kBlack,        3,   "", "适用对象"},
     {"lblDisclaimer",  kLabel,               "警告: 软件只用于研究学习，使用本软件造成的后果作者不予承担责任。传播请注明出处。  —— Vornix 开发组",
-                                                                      255,  2625, 3630, 825,  {},   kBlack,        4,   "警告"},
-    {"lblTitle",       kLabel,               "",                      1050, 240,  3885, 480,  {},   kBlack,        5,   "标题"},
-    {"lblVersion",     kLabel,               "V: 1.0.1",              1050, 780,  3885, 225,  {},   kSystemColour, 6,   "版本"},
+                                                                      255,  2625, 3630, 825,  {},   kBlack,        4,   "", "警告"},
+    {"lblTitle",       kLabel,               "",                      1050, 240,  3885, 480,  {},   kBlack,        5,   "", "标题"},
+    {"lblVersion",     kLabel,               "V: 1.0.1",              1050, 780,  3885, 225,  {},   kSystemColour, 6,   "", "版本"},
 }};
 // clang-format on
 

@@ -10,7 +10,8 @@ int twips_to_pixels(int twips, int dpi) {
 }
 
 bool takes_focus(ControlKind kind) {
-    return kind == ControlKind::EntryBox || kind == ControlKind::Button;
+    return kind == ControlKind::EntryBox || kind == ControlKind::Button ||
+           kind == ControlKind::Link;
 }
 
 std::vector<const ControlSpec*> in_tab_order(std::span<const ControlSpec> table) {

@@ -16,7 +16,8 @@ using Colour = std::uint32_t;
 // Text colour left to the system's palette.
 inline constexpr Colour kSystemColour = 0xFFFFFFFF;
 
-enum class ControlKind { EntryBox, Label, Button, Picture };
+// A link is a label that takes the keyboard focus and opens a page.
+enum class ControlKind { EntryBox, Label, Button, Picture, Link };
 
 // The typefaces the windows ask for, by the names they were designed with.
 enum class Typeface { SystemDefault, Song, Kai };
@@ -40,7 +41,10 @@ struct ControlSpec {
     FontSpec font;
     Colour text_colour;
     int tab;
-    std::string_view accessible_name;
+    // What a screen reader says: the name (empty: the control's own text,
+    // whatever it is at the time) and the description (its role, if any).
+    std::string_view accessible_name = {};
+    std::string_view description = {};
 };
 
 // A straight line drawn on a window's background, in twips.

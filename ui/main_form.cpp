@@ -12,6 +12,7 @@ namespace {
 constexpr ControlKind kEntry = ControlKind::EntryBox;
 constexpr ControlKind kLabel = ControlKind::Label;
 constexpr ControlKind kButton = ControlKind::Button;
+constexpr ControlKind kHyperlink = ControlKind::Link;
 
 constexpr FontSpec song(double points, bool underline = false) {
     return {Typeface::Song, points, underline};
@@ -27,34 +28,34 @@ constexpr Colour kLinkHoverColour = 0x000000FF;
 
 // clang-format off
 constexpr std::array<ControlSpec, 27> kControls{{
-//   name        kind     caption                                   left  top   width height font                 text colour    tab  accessible name
-    {"Text1",    kEntry,  "",                                       360,  600,  615,  615,  song(15.75),         kSystemColour, 0,   "二次项系数 a"},
-    {"Text2",    kEntry,  "",                                       2040, 600,  615,  615,  song(15.75),         kSystemColour, 1,   "一次项系数 b"},
-    {"Text3",    kEntry,  "",                                       3480, 600,  615,  615,  song(15.75),         kSystemColour, 2,   "常数项 c"},
-    {"Label1",   kLabel,  "X^2+",                                   1080, 600,  855,  615,  song(21.75),         kSystemColour, 3,   "X 的平方加"},
-    {"Label2",   kLabel,  "X+",                                     2760, 600,  615,  615,  song(21.75),         kSystemColour, 4,   "X 加"},
-    {"Label3",   kLabel,  "=",                                      4200, 600,  615,  615,  song(21.75),         kSystemColour, 5,   "等于"},
-    {"Label4",   kLabel,  "",                                       360,  1560, 4815, 615,  song(14.25),         kAnswerColour, 6,   "方程的解"},
-    {"Command1", kButton, "GO",                                     5640, 600,  735,  1695, song(24),            kSystemColour, 7,   "解方程"},
-    {"Label5",   kLabel,  "0",                                      4680, 600,  735,  615,  song(21.75),         kSystemColour, 8,   "零"},
-    {"Label6",   kLabel,  "二次函数Vornix",                          120,  120,  5415, 495,  kai(15.75),          kSystemColour, 9,   "二次函数Vornix"},
-    {"Command2",  kButton, "About",                                 120,  5400, 975,  375,  kSystemFont,         kSystemColour, 10,  "关于 Vornix"},
-    {"Label7",   kLabel,  " 由坐标求一次函数式",                      0,    2520, 3375, 495,  kai(15.75),          kSystemColour, 11,  "由坐标求一次函数式"},
-    {"Label8",   kLabel,  "坐标1",                                   240,  3240, 735,  375,  song(12),            kSystemColour, 12,  "坐标1"},
-    {"Label9",   kLabel,  "坐标2",                                   3240, 3240, 735,  375,  song(12),            kSystemColour, 13,  "坐标2"},
-    {"Text4",    kEntry,  "",                                       1200, 3120, 615,  615,  song(15.75),         kSystemColour, 14,  "坐标1 的 x"},
-    {"Text5",    kEntry,  "",                                       2280, 3120, 615,  615,  song(15.75),         kSystemColour, 15,  "坐标1 的 y"},
-    {"Text6",    kEntry,  "",                                       4200, 3120, 615,  615,  song(15.75),         kSystemColour, 16,  "坐标2 的 x"},
-    {"Text7",    kEntry,  "",                                       5280, 3120, 615,  615,  song(15.75),         kSystemColour, 17,  "坐标2 的 y"},
-    {"Label10",  kLabel,  "，",                                      1920, 2880, 375,  615,  song(36),            kSystemColour, 18,  "逗号"},
-    {"Label11",  kLabel,  "，",                                      4920, 2880, 495,  615,  song(36),            kSystemColour, 19,  "逗号"},
-    {"Label12",  kLabel,  "(",                                      960,  3240, 375,  975,  song(21.75),         kSystemColour, 20,  "左括号"},
-    {"Label13",  kLabel,  ")",                                      2880, 3240, 375,  975,  song(21.75),         kSystemColour, 21,  "右括号"},
-    {"Label14",  kLabel,  "(",                                      3840, 3240, 375,  975,  song(21.75),         kSystemColour, 22,  "左括号"},
-    {"Label15",  kLabel,  ")",                                      5880, 3240, 375,  975,  song(21.75),         kSystemColour, 23,  "右括号"},
-    {"Command3", kButton, "GO",                                     5640, 3960, 735,  1815, song(24),            kSystemColour, 24,  "求一次函数式"},
-    {"Label16",  kLabel,  "",                                       360,  3960, 4695, 1215, song(12),            kSystemColour, 25,  "一次函数式"},
-    {"Label17",  kLabel,  "提意见、建议，更多资讯？ 请到我空间留言",         1320, 5520, 4695, 375,  song(10.5, true),    kLinkColour,   26,  "提意见、建议的网页链接"},
+//   name        kind     caption                        left  top   width height font              text colour    tab accessible name (empty: its text), description
+    {"Text1",    kEntry,  "",                            360,  600,  615,  615,  song(15.75),      kSystemColour, 0,  "二次项系数 a"},
+    {"Text2",    kEntry,  "",                            2040, 600,  615,  615,  song(15.75),      kSystemColour, 1,  "一次项系数 b"},
+    {"Text3",    kEntry,  "",                            3480, 600,  615,  615,  song(15.75),      kSystemColour, 2,  "常数项 c"},
+    {"Label1",   kLabel,  "X^2+",                        1080, 600,  855,  615,  song(21.75),      kSystemColour, 3,  "X 的平方加"},
+    {"Label2",   kLabel,  "X+",                          2760, 600,  615,  615,  song(21.75),      kSystemColour, 4,  "X 加"},
+    {"Label3",   kLabel,  "=",                           4200, 600,  615,  615,  song(21.75),      kSystemColour, 5,  "等于"},
+    {"Label4",   kLabel,  "",                            360,  1560, 4815, 615,  song(14.25),      kAnswerColour, 6,  "", "方程的解"},
+    {"Command1", kButton, "GO",                          5640, 600,  735,  1695, song(24),         kSystemColour, 7,  "GO，解方程"},
+    {"Label5",   kLabel,  "0",                           4680, 600,  735,  615,  song(21.75),      kSystemColour, 8,  "零"},
+    {"Label6",   kLabel,  "二次函数Vornix",               120,  120,  5415, 495,  kai(15.75),       kSystemColour, 9,  ""},
+    {"Command2", kButton, "About",                       120,  5400, 975,  375,  kSystemFont,      kSystemColour, 10, "About，关于 Vornix"},
+    {"Label7",   kLabel,  " 由坐标求一次函数式",           0,    2520, 3375, 495,  kai(15.75),       kSystemColour, 11, ""},
+    {"Label8",   kLabel,  "坐标1",                        240,  3240, 735,  375,  song(12),         kSystemColour, 12, ""},
+    {"Label9",   kLabel,  "坐标2",                        3240, 3240, 735,  375,  song(12),         kSystemColour, 13, ""},
+    {"Text4",    kEntry,  "",                            1200, 3120, 615,  615,  song(15.75),      kSystemColour, 14, "坐标1 的 x"},
+    {"Text5",    kEntry,  "",                            2280, 3120, 615,  615,  song(15.75),      kSystemColour, 15, "坐标1 的 y"},
+    {"Text6",    kEntry,  "",                            4200, 3120, 615,  615,  song(15.75),      kSystemColour, 16, "坐标2 的 x"},
+    {"Text7",    kEntry,  "",                            5280, 3120, 615,  615,  song(15.75),      kSystemColour, 17, "坐标2 的 y"},
+    {"Label10",  kLabel,  "，",                           1920, 2880, 375,  615,  song(36),         kSystemColour, 18, "逗号"},
+    {"Label11",  kLabel,  "，",                           4920, 2880, 495,  615,  song(36),         kSystemColour, 19, "逗号"},
+    {"Label12",  kLabel,  "(",                           960,  3240, 375,  975,  song(21.75),      kSystemColour, 20, "左括号"},
+    {"Label13",  kLabel,  ")",                           2880, 3240, 375,  975,  song(21.75),      kSystemColour, 21, "右括号"},
+    {"Label14",  kLabel,  "(",                           3840, 3240, 375,  975,  song(21.75),      kSystemColour, 22, "左括号"},
+    {"Label15",  kLabel,  ")",                           5880, 3240, 375,  975,  song(21.75),      kSystemColour, 23, "右括号"},
+    {"Command3", kButton, "GO",                          5640, 3960, 735,  1815, song(24),         kSystemColour, 24, "GO，求一次函数式"},
+    {"Label16",  kLabel,  "",                            360,  3960, 4695, 1215, song(12),         kSystemColour, 25, "", "一次函数式"},
+    {"Label17",  kHyperlink,  "提意见、建议，更多资讯？ 请到我空间留言", 1320, 5520, 4695, 375, song(10.5, true), kLinkColour,   26, "", "网页链接"},
 }};
 // clang-format on
 
@@ -172,13 +173,32 @@ void MainForm::mouse_released(std::string_view control, bool over_control) {
     }
 }
 
-bool MainForm::enter_pressed(std::string_view control) {
-    const Exercise* exercise = exercise_of_box(control);
-    if (exercise == nullptr) {
+bool MainForm::key_pressed(std::string_view control, Key key) {
+    if (control == kLink) {
+        view_.open_page(feedback_address());
+        return true;
+    }
+    if (key != Key::Enter) {
         return false;
     }
-    solve(exercise->go);
-    return true;
+    if (const Exercise* exercise = exercise_of_box(control)) {
+        solve(exercise->go);
+        return true;
+    }
+    const ControlSpec* row = find_control(kControls, control);
+    if (row != nullptr && row->kind == ControlKind::Button) {
+        clicked(control);
+        return true;
+    }
+    return false;
+}
+
+bool MainForm::copy_answer_of(std::string_view focused) {
+    const Exercise* exercise = exercise_of_box(focused);
+    if (exercise != nullptr) {
+        copy_answer(exercise->answer);
+    }
+    return exercise != nullptr;
 }
 
 void MainForm::copy_answer(std::string_view answer_label) {

@@ -42,8 +42,13 @@ class MainForm {
     // `over_control` says whether the release happened over that same control.
     void mouse_pressed(std::string_view control);
     void mouse_released(std::string_view control, bool over_control);
-    // Enter with the focus on `control`; returns whether it did something.
-    bool enter_pressed(std::string_view control);
+    enum class Key { Enter, Space };
+    // A key with the focus on `control`; returns whether it did something:
+    // Enter in an entry box solves its exercise, Enter on a button presses it,
+    // Enter or Space on the link opens the page.
+    bool key_pressed(std::string_view control, Key key);
+    // Ctrl+Shift+C with the focus in an exercise's entry box copies its answer.
+    bool copy_answer_of(std::string_view focused);
     // Whether the control is an answer label, which offers to copy its text.
     static bool is_answer(std::string_view control);
     // The answer label's "copy" action.

@@ -32,6 +32,8 @@ Created created(ui::ControlKind kind) {
         return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ui::ControlKind::Picture:
         return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_NOTIFY, 0};
+    case ui::ControlKind::Link:
+        return {L"STATIC", WS_TABSTOP | SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
     case ui::ControlKind::Label:
         break;
     }
@@ -43,6 +45,14 @@ std::wstring window_text(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
     return text;
+}
+
+void draw_focus_frame(HWND control) {
+    HDC dc = GetDC(control);
+    RECT area{};
+    GetClientRect(control, &area);
+    DrawFocusRect(dc, &area);
+    ReleaseDC(control, dc);
 }
 
 FormWindow* owner_of(HWND window) {
@@ -353,12 +363,41 @@ LRESULT CALLBACK FormWindow::control_procedure(HWND window, UINT message, WPARAM
     if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
         form.forward_mouse(form.name_of(window), message, lparam, window);
     }
-    if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT) {
-        const Control& control = *form.find(window);
-        if (const LRESULT object = accessible_object(
-                window, wparam, wide(control.spec->accessible_name), std::wstring())) {
-            return object;
+    const Control& control = *form.find(window);
+    switch (message) {
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
+            if (const LRESULT object =
+                    accessible_object(window, wparam, wide(control.spec->accessible_name),
+                                      wide(control.spec->description))) {
+                return object;
+            }
         }
+        break;
+    case WM_CHAR: // Ctrl+C is character 3; with Shift it is not the box's own copy
+        if (wparam == 3 && GetKeyState(VK_SHIFT) < 0 && form.on_copy_answer(control.spec->name)) {
+            return 0;
+        }
+        break;
+    case WM_KEYDOWN:
+        if (wparam == VK_SPACE && control.spec->kind == ui::ControlKind::Link) {
+            form.on_space(control.spec->name);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, TRUE);
+        break;
+    case WM_PAINT:
+        if (control.spec->kind == ui::ControlKind::Link && GetFocus() == window) {
+            const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+            draw_focus_frame(window);
+            return result;
+        }
+        break;
+    default:
+        break;
     }
     return DefSubclassProc(window, message, wparam, lparam);
 }

@@ -99,6 +99,10 @@ class FormWindow : public ui::View {
     // Enter with the focus on a control that is not a button.
     virtual void on_enter(std::string_view) {}
     virtual void on_escape() {}
+    // Space with the focus on a link.
+    virtual void on_space(std::string_view) {}
+    // Ctrl+Shift+C with the focus on a control; returns whether it copied.
+    virtual bool on_copy_answer(std::string_view) { return false; }
     // The button Enter presses when the focus is on no button; empty for none.
     virtual std::string_view default_button() const { return {}; }
     virtual void on_context_menu(std::string_view, POINT) {}

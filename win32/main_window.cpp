@@ -61,7 +61,15 @@ void MainWindow::on_mouse_released(std::string_view control, bool over_control) 
 }
 
 void MainWindow::on_enter(std::string_view control) {
-    form_.enter_pressed(control);
+    form_.key_pressed(control, ui::MainForm::Key::Enter);
+}
+
+void MainWindow::on_space(std::string_view control) {
+    form_.key_pressed(control, ui::MainForm::Key::Space);
+}
+
+bool MainWindow::on_copy_answer(std::string_view control) {
+    return form_.copy_answer_of(control);
 }
 
 void MainWindow::on_context_menu(std::string_view control, POINT where) {

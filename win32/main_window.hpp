@@ -26,6 +26,8 @@ class MainWindow final : public FormWindow, private ui::AboutHost {
     void on_mouse_pressed(std::string_view control) override;
     void on_mouse_released(std::string_view control, bool over_control) override;
     void on_enter(std::string_view control) override;
+    void on_space(std::string_view control) override;
+    bool on_copy_answer(std::string_view control) override;
     void on_context_menu(std::string_view control, POINT where) override;
     void on_placed() override;
     void paint(HDC dc) override;

@@ -67,7 +67,8 @@ TEST_F(MainFormTest, FaultShowsItsMessageOnceAndKeepsTheAnswerUnannounced) {
     EXPECT_EQ(view.announced.size(), 1u);
 }
 
-TEST_F(MainFormTest, EnterInAnEntryBoxSolvesItsOwnExerciseOnly) {
+TEST_F(MainFormTest, EnterInAnEntryBoxOrOnItsGoSolvesItsOwnExerciseOnly) {
+    using Key = MainForm::Key;
     type({{"Text1", "1"},
           {"Text2", "-3"},
           {"Text3", "2"},
@@ -75,17 +76,22 @@ TEST_F(MainFormTest, EnterInAnEntryBoxSolvesItsOwnExerciseOnly) {
           {"Text5", "1"},
           {"Text6", "1"},
           {"Text7", "3"}});
-    for (const char* box : {"Text1", "Text2", "Text3"}) {
+    for (const char* focus : {"Text1", "Text2", "Text3", "Command1"}) {
         view.captions.clear();
-        EXPECT_TRUE(form.enter_pressed(box));
-        EXPECT_EQ(view.captions, (decltype(view.captions){{"Label4", "X1= 1    X2= 2"}})) << box;
+        EXPECT_TRUE(form.key_pressed(focus, Key::Enter));
+        EXPECT_EQ(view.captions, (decltype(view.captions){{"Label4", "X1= 1    X2= 2"}})) << focus;
     }
-    for (const char* box : {"Text4", "Text5", "Text6", "Text7"}) {
+    for (const char* focus : {"Text4", "Text5", "Text6", "Text7", "Command3"}) {
         view.captions.clear();
-        EXPECT_TRUE(form.enter_pressed(box));
-        EXPECT_EQ(view.captions, (decltype(view.captions){{"Label16", "Y= 2 X  + 1"}})) << box;
+        EXPECT_TRUE(form.key_pressed(focus, Key::Enter));
+        EXPECT_EQ(view.captions, (decltype(view.captions){{"Label16", "Y= 2 X  + 1"}})) << focus;
     }
-    EXPECT_FALSE(form.enter_pressed("Label4"));
+    EXPECT_FALSE(form.key_pressed("Text1", Key::Space)) << "a blank typed into the box";
+    EXPECT_FALSE(form.key_pressed("Label4", Key::Enter));
+    EXPECT_TRUE(view.opened.empty());
+    EXPECT_TRUE(form.key_pressed("Label17", Key::Enter));
+    EXPECT_TRUE(form.key_pressed("Label17", Key::Space));
+    EXPECT_EQ(view.opened.size(), 2u);
 }
 
 TEST_F(MainFormTest, OneMebibyteInEveryBoxStillAnswersBothExercises) {
@@ -151,12 +157,16 @@ TEST_F(MainFormTest, AboutMakesOneWindowAndShowsItOnEveryClick) {
     EXPECT_EQ(about.opened, 2);
 }
 
-TEST_F(MainFormTest, CopyPutsExactlyTheAnswerOnTheClipboard) {
+TEST_F(MainFormTest, CopyPutsExactlyTheAnswerOnTheClipboardFromItsLabelOrItsBoxes) {
+    view.captions["Label4"] = "X1= 1    X2= 2";
     view.captions["Label16"] = "Y= 2 X  +-1";
     form.copy_answer("Label16");
     EXPECT_EQ(view.clipboard, "Y= 2 X  +-1");
     form.copy_answer("Label17");
     EXPECT_EQ(view.clipboard, "Y= 2 X  +-1") << "only answers are copied";
+    EXPECT_TRUE(form.copy_answer_of("Text3"));
+    EXPECT_EQ(view.clipboard, "X1= 1    X2= 2");
+    EXPECT_FALSE(form.copy_answer_of("Command1"));
 }
 
 } // namespace

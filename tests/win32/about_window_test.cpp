@@ -69,6 +69,14 @@ TEST_F(AboutTest, KeyboardEscClosesEnterPressesTheFocusedButtonAltSSystemInforma
     EXPECT_FALSE(IsWindow(about)) << "Enter on OK";
 }
 
+TEST_F(AboutTest, AboutRestoresAMinimisedAboutWindow) {
+    HWND about = open_about();
+    ShowWindow(about, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(about));
+    EXPECT_EQ(open_about(), about);
+    EXPECT_FALSE(IsIconic(about));
+}
+
 TEST_F(AboutTest, ProgramLivesWhileEitherWindowIsOpen) {
     HWND about = open_about();
     DestroyWindow(window.handle());

@@ -112,10 +112,10 @@ TEST_F(Resolution, SongAndKaiByTheirChineseNamesInGb2312AndTheSystemFontElsewher
     }
 }
 
-TEST_F(Win32Test, TabWalksEntryBoxesAndButtonsInTableOrderAboveTheLabels) {
+TEST_F(Win32Test, TabWalksEntryBoxesButtonsAndTheLinkInTableOrderAboveTheLabels) {
     std::vector<HWND> expected;
     for (const char* name : {"Text1", "Text2", "Text3", "Command1", "Command2", "Text4", "Text5",
-                             "Text6", "Text7", "Command3"}) {
+                             "Text6", "Text7", "Command3", "Label17"}) {
         expected.push_back(get(name));
     }
     std::vector<HWND> walked{get("Text1")};
@@ -160,12 +160,32 @@ TEST_F(LinkTest, HoverTurnsItRedWithACrossAndTheBackgroundUndoesIt) {
     EXPECT_FALSE(cross_over(get("Label17")));
 }
 
-TEST_F(LinkTest, PressAndReleaseOnTheLinkOpenTheConfiguredPageOnce) {
+TEST_F(LinkTest, AClickEnterOrSpaceOpensTheConfiguredPageOnceEach) {
     mouse(get("Label17"), WM_LBUTTONDOWN);
     mouse(get("Label17"), WM_LBUTTONUP);
     mouse(get("Label17"), WM_LBUTTONDBLCLK);
     mouse(get("Label17"), WM_LBUTTONUP);
-    EXPECT_EQ(services.opened, std::vector<std::string>{VORNIX_FEEDBACK_URL});
+    EXPECT_EQ(services.opened, std::vector<std::string>{VORNIX_FEEDBACK_URL}) << "double click";
+    key(window.handle(), get("Label17"), WM_KEYDOWN, VK_RETURN);
+    key(window.handle(), get("Label17"), WM_KEYDOWN, VK_SPACE);
+    EXPECT_EQ(services.opened.size(), 3u);
+}
+
+TEST_F(Win32Test, CtrlShiftCInAnEntryBoxCopiesItsExercisesAnswer) {
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    key(window.handle(), get("Command1"), WM_KEYDOWN, VK_RETURN);
+    BYTE keys[256]{};
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(get("Text2"), WM_CHAR, 3, 0);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    EXPECT_EQ(std::wstring(text == nullptr ? L"" : text), L"X1= 1    X2= 2");
+    CloseClipboard();
 }
 
 // What the window paints, drawn into a bitmap of the client area's size.
@@ -228,7 +248,9 @@ TEST_F(Win32Test, CopyPutsTheTextOnTheClipboard) {
 namespace vornix::testing {
 namespace {
 
-std::wstring spoken_name(HWND control) {
+using Getter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+
+std::wstring spoken(HWND control, Getter what = &IAccessible::get_accName) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&object)))) {
@@ -238,18 +260,26 @@ std::wstring spoken_name(HWND control) {
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
-    object->get_accName(self, &name);
+    (object->*what)(self, &name);
     std::wstring text = name == nullptr ? L"" : name;
     SysFreeString(name);
     object->Release();
     return text;
 }
 
-TEST_F(Win32Test, ScreenReadersHearEachControlsNameFromTheTable) {
+TEST_F(Win32Test, ScreenReadersHearTheTablesNamesAndAnAnswerByItsTextAndRole) {
     for (const ui::ControlSpec& row : MainForm::controls()) {
-        EXPECT_EQ(sysinfo::utf8(spoken_name(window.control(row.name))), row.accessible_name)
-            << row.name;
+        if (!row.accessible_name.empty()) {
+            EXPECT_EQ(sysinfo::utf8(spoken(window.control(row.name))), row.accessible_name)
+                << row.name;
+        }
     }
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    click("Command1");
+    EXPECT_EQ(spoken(get("Label4")), L"X1= 1    X2= 2");
+    EXPECT_EQ(spoken(get("Label4"), &IAccessible::get_accDescription), L"方程的解");
 }
 
 } // namespace

@@ -65,3 +65,28 @@ TEST(PageThroughWine, GoesToTheHostsBrowser) {
 
 } // namespace
 } // namespace vornix::testing
+
+#include "program.hpp"
+
+namespace vornix::testing {
+namespace {
+
+TEST(CommandLineWin32, HelpAndVersionAnswerInAMessageBoxAndAnUnknownArgumentIsRefused) {
+    struct Shown : win32::Services {
+        void show_message(HWND, const std::wstring& text) override { messages.push_back(text); }
+        bool start_program(const std::wstring&) override { return false; }
+        void open_page(HWND, const std::wstring&) override {}
+        std::vector<std::wstring> messages;
+    } shown;
+    EXPECT_EQ(win32::answer_command_line({"--version"}, shown), 0);
+    EXPECT_EQ(win32::answer_command_line({"--help"}, shown), 0);
+    EXPECT_EQ(win32::answer_command_line({"/x"}, shown), 2);
+    EXPECT_EQ(win32::answer_command_line({}, shown), -1) << "no argument: the program starts";
+    ASSERT_EQ(shown.messages.size(), 3u);
+    EXPECT_EQ(shown.messages[0], L"Vornix 1.0.1");
+    EXPECT_TRUE(shown.messages[1].starts_with(L"用法：vornix"));
+    EXPECT_TRUE(shown.messages[2].starts_with(L"无法识别的参数 / unknown argument: /x"));
+}
+
+} // namespace
+} // namespace vornix::testing

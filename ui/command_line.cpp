@@ -1,0 +1,63 @@
+#include "command_line.hpp"
+
+#include "app_info.hpp"
+
+#include <algorithm>
+
+namespace vornix::ui {
+namespace {
+
+// The option's name without its dashes and without "=value".
+std::string_view option_name(std::string_view argument) {
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    return argument.substr(0, argument.find('='));
+}
+
+} // namespace
+
+CommandLine read_command_line(std::span<const std::string> arguments,
+                              std::span<const ToolkitOption> toolkit_options) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "-h" || argument == "--help") {
+            return {CommandLine::Action::Help, {}};
+        }
+        if (argument == "--version") {
+            return {CommandLine::Action::Version, {}};
+        }
+        const auto option =
+            argument.size() > 1 && argument[0] == '-'
+                ? std::ranges::find(toolkit_options, option_name(argument), &ToolkitOption::name)
+                : toolkit_options.end();
+        if (option == toolkit_options.end()) {
+            return {CommandLine::Action::Refuse, argument};
+        }
+        // Its value follows, unless given after "=".
+        if (option->takes_value && argument.find('=') == std::string::npos) {
+            ++i;
+        }
+    }
+    return {};
+}
+
+std::string usage() {
+    return "用法：vornix [选项]\n"
+           "Usage: vornix [options]\n"
+           "求一元二次方程的实数根，由两点坐标求一次函数式。\n"
+           "Solves quadratic equations and finds the line through two points.\n"
+           "\n"
+           "  -h, --help        显示本说明 / show this help\n"
+           "  --version         显示版本 / show the version\n"
+           "  -platform NAME    图形界面平台，如 xcb、wayland / the Qt platform, e.g. xcb, "
+           "wayland\n"
+           "  -display NAME     X 显示 / the X display\n"
+           "Qt 的其他选项同样可用。Qt's other options work as well.\n";
+}
+
+std::string version_line() {
+    const ApplicationInfo& app = kApplication;
+    return std::string(app.title) + " " + std::to_string(app.major) + "." +
+           std::to_string(app.minor) + "." + std::to_string(app.revision);
+}
+
+} // namespace vornix::ui

@@ -55,6 +55,48 @@ void Line34Digits(benchmark::State& state) {
 }
 BENCHMARK(Line34Digits)->Unit(benchmark::kMicrosecond);
 
+// Exact forms: textbook entries of up to six significant digits, and the
+// entries that cost most: 34 digits each, within the size where factoring is
+// tried, with no small factor to shorten the trial division; and extreme exponents.
+void ExactQuadraticTextbook(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exact_quadratic("3.14159", "-2.71828", "-1.41421"));
+    }
+}
+BENCHMARK(ExactQuadraticTextbook)->Unit(benchmark::kMicrosecond);
+
+void ExactQuadraticTextbookPrimeRadicand(benchmark::State& state) {
+    // Δ = 4 * 999983 * 999979: every prime up to 10^6 is tried.
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exact_quadratic("1", "0", "-999962000357"));
+    }
+}
+BENCHMARK(ExactQuadraticTextbookPrimeRadicand)->Unit(benchmark::kMicrosecond);
+
+void ExactQuadratic34Digits(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            exact_quadratic(k34Digits, k34DigitsNegative, "4.567890123456789012345678901234567"));
+    }
+}
+BENCHMARK(ExactQuadratic34Digits)->Unit(benchmark::kMillisecond);
+
+void ExactQuadratic34DigitsExtremeExponents(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            exact_quadratic(k34Digits + "E-300", k34Digits + "E100", k34DigitsNegative + "E300"));
+    }
+}
+BENCHMARK(ExactQuadratic34DigitsExtremeExponents)->Unit(benchmark::kMillisecond);
+
+void ExactLine34Digits(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exact_line(k34Digits, k34DigitsNegative + "E-300",
+                                            k34DigitsNegative, k34Digits + "E300"));
+    }
+}
+BENCHMARK(ExactLine34Digits)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -6,6 +6,7 @@
 // a file or the clock, so every function can be called from any thread.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -63,5 +64,60 @@ std::string solve_quadratic(std::string_view a, std::string_view b, std::string_
 // Throws ArithmeticFault when a typed number, k or b lies beyond the double range.
 std::string solve_line(std::string_view x1, std::string_view y1, std::string_view x2,
                        std::string_view y2);
+
+// A root as a teacher writes it: (m + n*√r) / d with integers in decimal
+// digits, r square-free (r = 1 and n = 0 for a rational root), d > 0 and
+// gcd(m, n, d) = 1; `text` is "(3-√5)/2", "1-√2", "-1/3" or "2". When the
+// root cannot be simplified, `text` is its rounded decimal after "≈" and the
+// parts are empty.
+struct RootForm {
+    std::string m;
+    std::string n;
+    std::string r;
+    std::string d;
+    std::string text;
+};
+
+// The exact form of a quadratic exercise, from the same exact numbers as its
+// answer. Numbers are reduced fractions ("-5/4"); one that would run past 20
+// digits is written as its rounded decimal after "≈".
+struct ExactQuadratic {
+    enum class Kind { Linear, Roots, NoRealRoots };
+    Kind kind = Kind::Roots;
+    // False when a root would need factoring a large integer, or would run
+    // past 20 digits: then both roots are decimals ("无法化简").
+    bool simplified = true;
+    RootForm x1; // the minus root, as in the answer; the only root when Linear
+    RootForm x2;
+    std::string delta; // b^2 - 4ac; the rest is empty when Linear
+    std::string vertex_x;
+    std::string vertex_y;
+    bool opens_up = true;
+    // In Chinese, lines joined by "\n":
+    // "精确解：X1=(3-√5)/2，X2=(3+√5)/2", "△=5", "顶点 (3/2, -5/4)，对称轴 X=3/2，开口向上".
+    std::string text;
+};
+
+// The exact form for the three entry texts, or nothing where solve_quadratic
+// raises ArithmeticFault. Never raises. Square-free parts are proven by trial
+// division up to 10^6; beyond that the roots are given as decimals.
+std::optional<ExactQuadratic> exact_quadratic(std::string_view a, std::string_view b,
+                                              std::string_view c);
+
+// The exact form of a line exercise: Y = kX + b with reduced fractions and its
+// crossings with the axes, (0, b) and (-b/k, 0).
+struct ExactLine {
+    std::string slope;
+    std::string intercept;
+    std::string x_crossing;
+    // "精确解：Y=1/3 X+5/3", "与 Y 轴交于 (0, 5/3)，与 X 轴交于 (-5, 0)" (or
+    // "过原点 (0, 0)"), joined by "\n".
+    std::string text;
+};
+
+// The exact form for the four entry texts, or nothing where solve_line answers
+// the refusal or raises ArithmeticFault. Never raises.
+std::optional<ExactLine> exact_line(std::string_view x1, std::string_view y1, std::string_view x2,
+                                    std::string_view y2);
 
 } // namespace vornix::calc

@@ -43,4 +43,16 @@ std::string show_exact(const Exact& value);
 // correct to well over 30 significant digits.
 Exact square_root(const Exact& value);
 
+// An entry text read by the entry rule, as an exact number.
+Exact read_exact(std::string_view text);
+
+// The two roots of a*X^2 + b*X + c = 0 for a non-negative discriminant:
+// exact when the discriminant's root is rational, else to well over 30 digits.
+// x1 takes the minus sign before the root.
+struct Roots {
+    Exact x1;
+    Exact x2;
+};
+Roots quadratic_roots(const Exact& a, const Exact& b, const Exact& c, const Exact& delta);
+
 } // namespace vornix::calc::detail

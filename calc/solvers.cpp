@@ -11,29 +11,7 @@ using detail::show_exact;
 constexpr std::string_view kNoRealRoot = "△小于0，无解！";
 constexpr std::string_view kNoLine = "ERROR! 无法求解，请检查输入的坐标。";
 
-Exact read_exact(std::string_view text) {
-    return detail::to_exact(detail::read_decimal(text));
-}
-
-struct Roots {
-    Exact x1;
-    Exact x2;
-};
-
-// The root where -b and the root of the discriminant add up is taken from the
-// formula; the other from x1 * x2 = c / a, so that no digits cancel.
-Roots quadratic_roots(const Exact& a, const Exact& b, const Exact& c, const Exact& s) {
-    const Exact two_a = 2 * a;
-    if (b > 0) {
-        const Exact x1 = (-b - s) / two_a;
-        return {x1, c / a / x1};
-    }
-    if (b < 0) {
-        const Exact x2 = (-b + s) / two_a;
-        return {c / a / x2, x2};
-    }
-    return {-s / two_a, s / two_a};
-}
+using detail::read_exact;
 
 std::string solve_linear(const Exact& b, const Exact& c) {
     if (b == 0) {
@@ -59,7 +37,7 @@ std::string solve_quadratic(std::string_view a_text, std::string_view b_text,
     if (delta < 0) {
         return std::string(kNoRealRoot);
     }
-    const Roots roots = quadratic_roots(a, b, c, detail::square_root(delta));
+    const detail::Roots roots = detail::quadratic_roots(a, b, c, delta);
     check_range(roots.x1);
     check_range(roots.x2);
     return "X1=" + show_exact(roots.x1) + "    X2=" + show_exact(roots.x2);
@@ -82,3 +60,27 @@ std::string solve_line(std::string_view x1_text, std::string_view y1_text, std::
 }
 
 } // namespace vornix::calc
+
+namespace vornix::calc::detail {
+
+Exact read_exact(std::string_view text) {
+    return to_exact(read_decimal(text));
+}
+
+// The root where -b and the root of the discriminant add up is taken from the
+// formula; the other from x1 * x2 = c / a, so that no digits cancel.
+Roots quadratic_roots(const Exact& a, const Exact& b, const Exact& c, const Exact& delta) {
+    const Exact s = square_root(delta);
+    const Exact two_a = 2 * a;
+    if (b > 0) {
+        const Exact x1 = (-b - s) / two_a;
+        return {x1, c / a / x1};
+    }
+    if (b < 0) {
+        const Exact x2 = (-b + s) / two_a;
+        return {c / a / x2, x2};
+    }
+    return {-s / two_a, s / two_a};
+}
+
+} // namespace vornix::calc::detail

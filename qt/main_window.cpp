@@ -94,10 +94,13 @@ void MainWindow::wire_controls() {
 }
 
 void MainWindow::offer_copy(const QString& answer, const QPoint& where) {
+    const std::string name = answer.toStdString();
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("复制"), this,
-                    [this, answer] { form_.copy_answer(answer.toStdString()); });
+    menu->addAction(QStringLiteral("复制"), this, [this, name] { form_.copy_answer(name); });
+    menu->addAction(QStringLiteral("复制精确解"), this,
+                    [this, name] { form_.copy_exact_form(name); })
+        ->setEnabled(form_.has_exact_form(name));
     menu->popup(where);
 }
 

@@ -41,6 +41,14 @@ void WidgetView::set_window_caption(std::string_view text) {
     window_.setWindowTitle(from_utf8(text));
 }
 
+void WidgetView::set_tooltip(std::string_view control, std::string_view text) {
+    qt::control<QWidget>(window_, control).setToolTip(from_utf8(text));
+}
+
+void WidgetView::set_description(std::string_view control, std::string_view text) {
+    qt::control<QWidget>(window_, control).setAccessibleDescription(from_utf8(text));
+}
+
 void WidgetView::set_pointer(ui::Pointer pointer) {
     if (pointer == ui::Pointer::Cross) {
         window_.setCursor(Qt::CrossCursor);

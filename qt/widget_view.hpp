@@ -19,6 +19,8 @@ class WidgetView final : public ui::View {
     void set_text_colour(std::string_view control, ui::Colour colour) override;
     void set_underline(std::string_view control, bool underline) override;
     void set_window_caption(std::string_view text) override;
+    void set_tooltip(std::string_view control, std::string_view text) override;
+    void set_description(std::string_view control, std::string_view text) override;
     void set_pointer(ui::Pointer pointer) override;
     void announce(std::string_view control) override;
     void open_page(std::string_view address) override;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace vornix::ui {
@@ -61,33 +62,54 @@ constexpr std::array<ControlSpec, 27> kControls{{
 
 constexpr std::string_view kLink = "Label17";
 
+// What a GO click writes: the answer, and its exact form where it has one.
+struct Solved {
+    std::string answer;
+    std::string exact_form;
+};
+
+Solved solve_quadratic(const View& view) {
+    const std::string a = view.text("Text1");
+    const std::string b = view.text("Text2");
+    const std::string c = view.text("Text3");
+    const std::optional<calc::ExactQuadratic> exact = calc::exact_quadratic(a, b, c);
+    return {calc::solve_quadratic(a, b, c), exact ? exact->text : std::string()};
+}
+
+Solved solve_line(const View& view) {
+    const std::string x1 = view.text("Text4");
+    const std::string y1 = view.text("Text5");
+    const std::string x2 = view.text("Text6");
+    const std::string y2 = view.text("Text7");
+    const std::optional<calc::ExactLine> exact = calc::exact_line(x1, y1, x2, y2);
+    return {calc::solve_line(x1, y1, x2, y2), exact ? exact->text : std::string()};
+}
+
 // An exercise: its entry boxes, its GO button and its answer label.
 struct Exercise {
     std::string_view go;
     std::string_view answer;
     std::array<std::string_view, 4> boxes; // in the order the solver reads them
-    std::string (*solve)(const View& view);
+    Solved (*solve)(const View& view);
 };
 
 const std::array<Exercise, 2> kExercises{{
-    {"Command1",
-     "Label4",
-     {"Text1", "Text2", "Text3", ""},
-     [](const View& view) {
-         return calc::solve_quadratic(view.text("Text1"), view.text("Text2"), view.text("Text3"));
-     }},
-    {"Command3",
-     "Label16",
-     {"Text4", "Text5", "Text6", "Text7"},
-     [](const View& view) {
-         return calc::solve_line(view.text("Text4"), view.text("Text5"), view.text("Text6"),
-                                 view.text("Text7"));
-     }},
+    {"Command1", "Label4", {"Text1", "Text2", "Text3", ""}, solve_quadratic},
+    {"Command3", "Label16", {"Text4", "Text5", "Text6", "Text7"}, solve_line},
 }};
 
 const Exercise* exercise_of_go(std::string_view go) {
     const auto found = std::ranges::find(kExercises, go, &Exercise::go);
     return found == kExercises.end() ? nullptr : &*found;
+}
+
+const Exercise* exercise_of_answer(std::string_view answer) {
+    const auto found = std::ranges::find(kExercises, answer, &Exercise::answer);
+    return found == kExercises.end() ? nullptr : &*found;
+}
+
+std::size_t exercise_index(const Exercise& exercise) {
+    return static_cast<std::size_t>(&exercise - kExercises.data());
 }
 
 const Exercise* exercise_of_box(std::string_view box) {
@@ -134,14 +156,19 @@ void MainForm::clicked(std::string_view control) {
 
 void MainForm::solve(std::string_view go) {
     const Exercise& exercise = *exercise_of_go(go);
-    std::string answer;
+    Solved solved;
     try {
-        answer = exercise.solve(view_);
+        solved = exercise.solve(view_);
     } catch (const calc::ArithmeticFault&) {
         view_.show_message(std::string(fault_message()));
         return;
     }
-    view_.set_caption(exercise.answer, answer);
+    const std::string role(find_control(kControls, exercise.answer)->description);
+    view_.set_caption(exercise.answer, solved.answer);
+    view_.set_tooltip(exercise.answer, solved.exact_form);
+    view_.set_description(exercise.answer,
+                          solved.exact_form.empty() ? role : role + "\n" + solved.exact_form);
+    exact_forms_[exercise_index(exercise)] = std::move(solved.exact_form);
     view_.announce(exercise.answer);
 }
 
@@ -204,6 +231,17 @@ bool MainForm::copy_answer_of(std::string_view focused) {
 void MainForm::copy_answer(std::string_view answer_label) {
     if (is_answer(answer_label)) {
         view_.copy_text(view_.caption(answer_label));
+    }
+}
+
+bool MainForm::has_exact_form(std::string_view answer_label) const {
+    const Exercise* exercise = exercise_of_answer(answer_label);
+    return exercise != nullptr && !exact_forms_[exercise_index(*exercise)].empty();
+}
+
+void MainForm::copy_exact_form(std::string_view answer_label) {
+    if (has_exact_form(answer_label)) {
+        view_.copy_text(exact_forms_[exercise_index(*exercise_of_answer(answer_label))]);
     }
 }
 

@@ -8,7 +8,9 @@
 #include "form.hpp"
 #include "view.hpp"
 
+#include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vornix::ui {
@@ -53,6 +55,10 @@ class MainForm {
     static bool is_answer(std::string_view control);
     // The answer label's "copy" action.
     void copy_answer(std::string_view answer_label);
+    // The answer label's "copy the exact form" action; returns false when its
+    // answer has none (before the first GO, for a refusal).
+    bool has_exact_form(std::string_view answer_label) const;
+    void copy_exact_form(std::string_view answer_label);
 
   private:
     void solve(std::string_view go);
@@ -60,6 +66,8 @@ class MainForm {
 
     View& view_;
     AboutHost& about_;
+    // The exact form of each answer shown, in the order of the exercises.
+    std::array<std::string, 2> exact_forms_;
     std::string_view pressed_;
 };
 

@@ -30,6 +30,10 @@ class View : public sysinfo::Shell {
     virtual void set_window_caption(std::string_view text) = 0;
     // The pointer shown anywhere over the window.
     virtual void set_pointer(Pointer pointer) = 0;
+    // The tip shown while the pointer rests on the control; empty for none.
+    virtual void set_tooltip(std::string_view control, std::string_view text) = 0;
+    // What screen readers say of the control after its name.
+    virtual void set_description(std::string_view control, std::string_view text) = 0;
     // Tells screen readers that the control's text has changed.
     virtual void announce(std::string_view control) = 0;
     // Hands the address to the desktop's web browser; the outcome is not reported.

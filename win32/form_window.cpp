@@ -152,7 +152,8 @@ void FormWindow::build_controls() {
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0); // no limit but the system's own
         }
         SetWindowSubclass(control, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
-        controls_.push_back({&spec, control, spec.text_colour, spec.font.underline});
+        controls_.push_back(
+            {&spec, control, spec.text_colour, spec.font.underline, wide(spec.description)});
     }
 }
 
@@ -272,6 +273,31 @@ void FormWindow::set_window_caption(std::string_view text) {
     SetWindowTextW(window_, wide(text).c_str());
 }
 
+void FormWindow::set_tooltip(std::string_view control, std::string_view text) {
+    if (tooltips_ == nullptr) {
+        tooltips_ =
+            CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                            0, 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        // A width makes the tip break its text at line feeds.
+        SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, pixels(ui::kTwipsPerInch * 5));
+    }
+    Control& target = *find(find(control).window);
+    std::wstring tip = wide(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(target.window);
+    tool.lpszText = tip.data();
+    SendMessageW(tooltips_, target.has_tooltip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
+    target.has_tooltip = true;
+}
+
+void FormWindow::set_description(std::string_view control, std::string_view text) {
+    find(find(control).window)->description = wide(text);
+}
+
 void FormWindow::set_pointer(ui::Pointer pointer) {
     pointer_ = pointer;
 }
@@ -367,9 +393,8 @@ LRESULT CALLBACK FormWindow::control_procedure(HWND window, UINT message, WPARAM
     switch (message) {
     case WM_GETOBJECT:
         if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
-            if (const LRESULT object =
-                    accessible_object(window, wparam, wide(control.spec->accessible_name),
-                                      wide(control.spec->description))) {
+            if (const LRESULT object = accessible_object(
+                    window, wparam, wide(control.spec->accessible_name), control.description)) {
                 return object;
             }
         }

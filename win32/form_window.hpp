@@ -47,6 +47,8 @@ class FormWindow : public ui::View {
     // The control of that name; aborts when the table has none.
     HWND control(std::string_view name) const;
     int dpi() const { return dpi_; }
+    // The window's tooltip control, once a tooltip has been set.
+    HWND tooltips() const { return tooltips_; }
 
     // Whether `window` is one of the program's form windows, whose keyboard
     // (Tab, Enter, Esc, access keys) the message loop hands to IsDialogMessage.
@@ -58,6 +60,8 @@ class FormWindow : public ui::View {
     void set_text_colour(std::string_view control, ui::Colour colour) override;
     void set_underline(std::string_view control, bool underline) override;
     void set_window_caption(std::string_view text) override;
+    void set_tooltip(std::string_view control, std::string_view text) override;
+    void set_description(std::string_view control, std::string_view text) override;
     void set_pointer(ui::Pointer pointer) override;
     void announce(std::string_view control) override;
     void open_page(std::string_view address) override;
@@ -118,6 +122,8 @@ class FormWindow : public ui::View {
         HWND window;
         ui::Colour colour;
         bool underline;
+        std::wstring description;
+        bool has_tooltip = false;
     };
 
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam,
@@ -144,6 +150,7 @@ class FormWindow : public ui::View {
     Fonts fonts_;
     ui::Pointer pointer_ = ui::Pointer::Default;
     HWND last_focus_ = nullptr;
+    HWND tooltips_ = nullptr;
 };
 
 } // namespace vornix::win32

@@ -5,6 +5,7 @@ namespace {
 
 const ui::MainWindowSpec& kSpec = ui::kMainWindow;
 constexpr UINT kCopy = 1;
+constexpr UINT kCopyExactForm = 2;
 
 } // namespace
 
@@ -78,12 +79,16 @@ void MainWindow::on_context_menu(std::string_view control, POINT where) {
     }
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, kCopy, L"复制");
+    AppendMenuW(menu, MF_STRING | (form_.has_exact_form(control) ? 0 : MF_GRAYED), kCopyExactForm,
+                L"复制精确解");
     const UINT chosen =
         static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
                                          where.x, where.y, 0, handle(), nullptr));
     DestroyMenu(menu);
     if (chosen == kCopy) {
         form_.copy_answer(control);
+    } else if (chosen == kCopyExactForm) {
+        form_.copy_exact_form(control);
     }
 }
 

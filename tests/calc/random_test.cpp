@@ -266,6 +266,70 @@ TEST(RandomLines, ArbitraryDecimalsMatchTheExactReference) {
     }
 }
 
+// A root (m + n√r)/d of the exact form, checked against the equation itself:
+// simplest form, both the rational and the irrational part of a·x² + b·x + c
+// zero, and its decimal rounding to the answer's number.
+mpq_class fraction_of(const mpz_class& numerator, const mpz_class& denominator) {
+    mpq_class value(numerator, denominator);
+    value.canonicalize();
+    return value;
+}
+
+void expect_exact_root(const vornix::calc::RootForm& root, const mpq_class& a, const mpq_class& b,
+                       const mpq_class& c, const std::string& shown) {
+    const mpz_class m(root.m), n(root.n), r(root.r), d(root.d);
+    ASSERT_GT(d, 0) << root.text;
+    mpz_class common;
+    mpz_gcd(common.get_mpz_t(), m.get_mpz_t(), n.get_mpz_t());
+    mpz_gcd(common.get_mpz_t(), common.get_mpz_t(), d.get_mpz_t());
+    EXPECT_EQ(common, 1) << root.text;
+    EXPECT_EQ(r == 1, n == 0) << root.text;
+    for (mpz_class p = 2; p * p <= r; ++p) {
+        ASSERT_NE(r % (p * p), 0) << root.text << " has the square " << p * p;
+    }
+    const mpq_class rational =
+        a * fraction_of(m * m + n * n * r, d * d) + b * fraction_of(m, d) + c;
+    const mpq_class irrational = a * fraction_of(2 * m * n, d * d) + b * fraction_of(n, d);
+    EXPECT_EQ(rational, 0) << root.text;
+    EXPECT_EQ(irrational, 0) << root.text;
+    const mp_bitcnt_t bits = 400;
+    const std::string decimal =
+        r == 1 ? show_rational(fraction_of(m, d))
+               : show_irrational(mpf_class(
+                     (mpf_class(m, bits) + mpf_class(n, bits) * sqrt(mpf_class(r, bits))) /
+                         mpf_class(d, bits),
+                     bits));
+    EXPECT_EQ(decimal, shown) << root.text;
+}
+
+TEST(RandomExactForms, RootsInSimplestFormSolveTheEquationAndRoundToTheAnswer) {
+    RandomTexts random(20261208);
+    int surds = 0;
+    for (int i = 0; i < 2000; ++i) {
+        long ta = random.tenths() * (random.between(0, 1) ? 10 : 1);
+        ta = ta == 0 ? 10 : ta;
+        const long tb = random.tenths();
+        const long tc = random.tenths();
+        const mpq_class a = fraction_of(ta, 10), b = fraction_of(tb, 10), c = fraction_of(tc, 10);
+        const auto form =
+            vornix::calc::exact_quadratic(tenths_text(ta), tenths_text(tb), tenths_text(tc));
+        ASSERT_TRUE(form.has_value()) << ta << " " << tb << " " << tc;
+        const mpq_class delta = b * b - 4 * a * c;
+        EXPECT_EQ(form->delta, delta.get_str()) << ta << " " << tb << " " << tc;
+        if (delta < 0) {
+            continue;
+        }
+        const std::string answer =
+            solve_quadratic(tenths_text(ta), tenths_text(tb), tenths_text(tc));
+        const auto gap = answer.find("    X2=");
+        ASSERT_TRUE(form->simplified) << answer;
+        expect_exact_root(form->x1, a, b, c, answer.substr(3, gap - 3));
+        expect_exact_root(form->x2, a, b, c, answer.substr(gap + 7));
+        surds += form->x1.r != "1" ? 1 : 0;
+    }
+    EXPECT_GT(surds, 500) << "most roots are surds";
+}
+
 TEST(RandomDoubles, DisplayReadsBackAndNeverShowsInfOrNan) {
     std::mt19937_64 engine(99);
     for (int i = 0; i < 20000; ++i) {

@@ -29,20 +29,27 @@ TEST_F(MainWindowTest, FaultReachesTheMessageBoxCaptionedWithTheApplicationTitle
     EXPECT_TRUE(services.messages[0].title.isEmpty());
 }
 
-TEST_F(MainWindowTest, ContextMenuOfAnAnswerCopiesExactlyItsText) {
-    for (const char* label : {"Label4", "Label16"}) {
-        get<QLabel>(label).setText(QStringLiteral("Y= 2 X  +-1 %1").arg(label));
-        QApplication::clipboard()->clear();
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                  get(label).mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(&get(label), &request);
+TEST_F(MainWindowTest, AfterGoTheTooltipDescriptionAndMenuCarryTheAnswerAndItsExactForm) {
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "1");
+    click("Command1");
+    const QString exact = QStringLiteral("精确解：X1=(3-√5)/2，X2=(3+√5)/2\n△=5\n"
+                                         "顶点 (3/2, -5/4)，对称轴 X=3/2，开口向上");
+    QLabel& answer = get<QLabel>("Label4");
+    EXPECT_EQ(answer.toolTip(), exact);
+    EXPECT_EQ(answer.accessibleDescription(), QStringLiteral("方程的解\n") + exact);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              answer.mapToGlobal(QPoint(5, 5)));
+    for (const auto& [action, copied] : {std::pair{0, answer.text()}, std::pair{1, exact}}) {
+        QApplication::sendEvent(&answer, &request);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr) << label;
-        ASSERT_EQ(menu->actions().size(), 1);
-        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("复制"));
-        menu->actions()[0]->trigger();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 2);
+        EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("复制精确解"));
+        menu->actions()[action]->trigger();
         menu->close();
-        EXPECT_EQ(QApplication::clipboard()->text(), text_of(label));
+        EXPECT_EQ(QApplication::clipboard()->text(), copied);
     }
 }
 

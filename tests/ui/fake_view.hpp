@@ -24,6 +24,12 @@ class FakeView : public ui::View {
         underlined[std::string(control)] = underline;
     }
     void set_window_caption(std::string_view text) override { window_caption = text; }
+    void set_tooltip(std::string_view control, std::string_view text) override {
+        tooltips[std::string(control)] = text;
+    }
+    void set_description(std::string_view control, std::string_view text) override {
+        descriptions[std::string(control)] = text;
+    }
     void set_pointer(ui::Pointer shape) override { pointer = shape; }
     void announce(std::string_view control) override { announced.emplace_back(control); }
     void open_page(std::string_view address) override { opened.emplace_back(address); }
@@ -39,6 +45,8 @@ class FakeView : public ui::View {
     std::map<std::string, std::string, std::less<>> captions;
     std::map<std::string, ui::Colour, std::less<>> colours;
     std::map<std::string, bool, std::less<>> underlined;
+    std::map<std::string, std::string, std::less<>> tooltips;
+    std::map<std::string, std::string, std::less<>> descriptions;
     std::string window_caption;
     ui::Pointer pointer = ui::Pointer::Default;
     std::vector<std::string> announced;

@@ -2,6 +2,7 @@
 
 #include "main_form.hpp"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <algorithm>
@@ -267,7 +268,7 @@ std::wstring spoken(HWND control, Getter what = &IAccessible::get_accName) {
     return text;
 }
 
-TEST_F(Win32Test, ScreenReadersHearTheTablesNamesAndAnAnswerByItsTextAndRole) {
+TEST_F(Win32Test, ScreenReadersHearNamesAndAnAnswerByItsTextRoleAndExactFormAlsoInItsTip) {
     for (const ui::ControlSpec& row : MainForm::controls()) {
         if (!row.accessible_name.empty()) {
             EXPECT_EQ(sysinfo::utf8(spoken(window.control(row.name))), row.accessible_name)
@@ -279,7 +280,16 @@ TEST_F(Win32Test, ScreenReadersHearTheTablesNamesAndAnAnswerByItsTextAndRole) {
     type("Text3", "2");
     click("Command1");
     EXPECT_EQ(spoken(get("Label4")), L"X1= 1    X2= 2");
-    EXPECT_EQ(spoken(get("Label4"), &IAccessible::get_accDescription), L"方程的解");
+    const std::wstring exact = L"精确解：X1=1，X2=2\n△=1\n顶点 (3/2, -1/4)，对称轴 X=3/2，开口向上";
+    EXPECT_EQ(spoken(get("Label4"), &IAccessible::get_accDescription), L"方程的解\n" + exact);
+    std::wstring tip(512, L'\0');
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window.handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(get("Label4"));
+    tool.lpszText = tip.data();
+    SendMessageW(window.tooltips(), TTM_GETTEXTW, tip.size(), LPARAM(&tool));
+    EXPECT_EQ(std::wstring(tip.c_str()), exact) << "the tooltip";
 }
 
 } // namespace

@@ -8,12 +8,12 @@ cd "$(dirname "$0")/.."
 build=${1:-build-windows}
 
 bash dev/setup.sh xvfb xdotool imagemagick
-source dev/wine-env.sh "$build"
+source dev/wine-env.sh "$build/screenshot" without-high-dpi
 
 display=:76
 Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'wineserver -k 2>/dev/null; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null; kill "$xvfb" 2>/dev/null; true' EXIT
+trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY="$display"
 sleep 1
 

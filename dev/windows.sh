@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows}
 
-bash dev/setup.sh g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine
+bash dev/setup.sh g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine nsis locales
 source dev/wine-env.sh "$build"
 
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \

@@ -1,8 +1,9 @@
 # Sourced by the Windows scripts: fresh Wine prefixes in the build folder, set
 # up like a Chinese Windows (code page 936, 宋体 and 楷体_GB2312 as named
 # fonts), with a display driver that falls back to none when there is no X
-# display: wine-prefix at 96 DPI, and wine-prefix-192 at 192 DPI (200 %).
-# Usage: source dev/wine-env.sh <build folder>
+# display: wine-prefix at 96 DPI, and wine-prefix-192 at 192 DPI (200 %)
+# unless the second argument says without-high-dpi.
+# Usage: source dev/wine-env.sh <build folder> [without-high-dpi]
 wine_build=$(realpath -m "$1")
 export WINEPREFIX="$wine_build/wine-prefix"
 export HOME="$wine_build/wine-home"
@@ -29,7 +30,7 @@ wine_start_prefix() {
 
 rm -rf "$WINEPREFIX" "$WINEPREFIX-192" "$HOME"
 mkdir -p "$HOME"
-trap 'wineserver -k 2>/dev/null; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null; true' EXIT
+trap 'wineserver -k 2>/dev/null || true; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null || true' EXIT
 wine_start_prefix
 wine_reg_add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null
 fonts='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
@@ -38,10 +39,12 @@ wine_reg_add "$fonts" /v '楷体_GB2312' /d 'AR PL UKai CN'
 wine_reg_add "$fonts" /v 'SimSun' /d 'AR PL UMing CN' # the system's dialog font, as on Windows
 wineserver -k # writes the registry out before the copy
 
-cp -a "$WINEPREFIX" "$WINEPREFIX-192"
-(
-    export WINEPREFIX="$WINEPREFIX-192"
-    wine_start_prefix
-    wine_reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192
-)
+if [ "${2:-}" != without-high-dpi ]; then
+    cp -a "$WINEPREFIX" "$WINEPREFIX-192"
+    (
+        export WINEPREFIX="$WINEPREFIX-192"
+        wine_start_prefix
+        wine_reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192
+    )
+fi
 wine_start_prefix

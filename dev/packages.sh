@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds every package into dist/, with their SHA-256 sums in dist/SHA256SUMS:
+#   vornix_<version>-1_amd64.deb    the Debian package (lintian-clean)
+#   Vornix-<version>-win64.zip      the portable Windows program
+#   Vornix-<version>-setup.exe      the Windows installer
+# The Windows files come from dev/windows.sh, so all their tests, the
+# installer's under Wine among them, have passed first.
+# Usage, as root on Debian 12: bash dev/packages.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash dev/setup.sh lintian
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$(nproc)"
+rm -f build/vornix_*.deb
+(cd build && cpack -G DEB)
+lintian -EvIL +pedantic build/vornix_*.deb 2>&1 | grep -v 'running with root privileges' |
+    tee build/lintian.txt || true
+if grep -qE '^[EW]: ' build/lintian.txt; then
+    echo "lintian reports errors or warnings"
+    exit 1
+fi
+
+bash dev/windows.sh build-windows
+
+rm -rf dist
+mkdir dist
+cp build/vornix_*.deb build-windows/Vornix-*-win64.zip build-windows/Vornix-*-setup.exe dist/
+(cd dist && sha256sum -- * >SHA256SUMS)
+ls -l dist

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, as a user and an administrator meet it:
+# a silent install, its files, shortcuts and Apps & features entry, the
+# installed program running with its window, a second install over the first
+# (still one entry), a silent uninstall, and nothing left behind.
+# Usage: installer_test.sh <setup.exe> <window_probe.exe> <scratch folder>
+set -euo pipefail
+installer=$(realpath "$1")
+probe=$(realpath "$2")
+cd "$(dirname "$0")/../.."
+source dev/wine-env.sh "$3" without-high-dpi
+
+name='Vornix 求根及点坐标运算'
+folder="$WINEPREFIX/drive_c/Program Files/Vornix"
+start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name.lnk"
+desktop="$WINEPREFIX/drive_c/users/Public/Desktop/$name.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vornix'
+failures=0
+check() { # description, then the test
+    local description=$1
+    shift
+    if "$@"; then
+        echo "ok: $description"
+    else
+        echo "FAILED: $description"
+        failures=$((failures + 1))
+    fi
+}
+# reg writes in the console's code page, 936 here.
+entry() {
+    wine reg query "$key" /v "$1" </dev/null 2>/dev/null | iconv -f GBK -t UTF-8 | tr -d '\r' |
+        sed -n "s/.*$1 *REG_[A-Z]* *//p"
+}
+entries() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' </dev/null 2>/dev/null | grep -c 'Uninstall\\Vornix' || true; }
+
+wine "$installer" /S </dev/null >/dev/null 2>&1
+for file in vornix.exe LICENSE.txt 说明.txt uninstall.exe; do
+    check "installed $file" test -f "$folder/$file"
+done
+check "Start menu shortcut for all users" test -f "$start_menu"
+check "desktop shortcut" test -f "$desktop"
+check "entry's name" test "$(entry DisplayName)" = "$name"
+check "entry's version" test "$(entry DisplayVersion)" = "1.0.1"
+check "entry's publisher" test "$(entry Publisher)" = "Vornix"
+check "entry's icon" test "$(entry DisplayIcon)" = 'C:\Program Files\Vornix\vornix.exe,0'
+check "entry's uninstall string" test "$(entry UninstallString)" = '"C:\Program Files\Vornix\uninstall.exe"'
+check "entry's size" test -n "$(entry EstimatedSize)"
+
+wine 'C:\Program Files\Vornix\vornix.exe' </dev/null >/dev/null 2>&1 &
+running=$!
+sleep 3
+check "installed program keeps running" kill -0 "$running"
+check "with its window" wine "$probe" VornixForm1 </dev/null
+wine taskkill /f /im vornix.exe </dev/null >/dev/null 2>&1 || true
+wait "$running" 2>/dev/null || true
+
+wine "$installer" /S </dev/null >/dev/null 2>&1
+check "installed again over itself: one entry" test "$(entries)" = 1
+check "the program is still there" test -f "$folder/vornix.exe"
+
+note="$WINEPREFIX/drive_c/users/Public/Desktop/笔记.txt"
+echo "a teacher's own file" >"$note"
+wine 'C:\Program Files\Vornix\uninstall.exe' /S </dev/null >/dev/null 2>&1
+# The uninstaller runs from a copy of itself: wait for it to finish its work.
+for _ in $(seq 60); do
+    [ -e "$folder" ] || break
+    sleep 0.5
+done
+check "program folder removed" test ! -e "$folder"
+check "Start menu shortcut removed" test ! -e "$start_menu"
+check "desktop shortcut removed" test ! -e "$desktop"
+check "entry removed" test "$(entries)" = 0
+check "nothing else removed" test -f "$note"
+exit $((failures > 0))

@@ -36,6 +36,6 @@ shoot() { import -window "$desktop" -crop "$2" +repage "docs/$1"; echo "saved do
 xdotool mousemove 790 590 # no button drawn hovered
 sleep 0.5
 shoot windows-main-window.png 440x424+0+0
-keys Tab Tab Tab Tab Tab Tab space
+keys Tab Tab Tab Tab Tab Tab Tab space # past GO and the link, round to About
 sleep 1
 shoot windows-about-window.png 388x263+153+106

@@ -1,5 +1,6 @@
 // Both solvers on arbitrary texts: an answer text of the known shapes, never
-// holding inf or nan, or the arithmetic fault.
+// holding inf or nan, or the arithmetic fault; and their exact forms, which
+// never raise and exist exactly where a solved answer does.
 #include "calc.hpp"
 
 #include <cstdint>
@@ -45,14 +46,30 @@ void check(const std::string& answer) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vornix::calc;
     const auto t = split(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto quadratic_form = exact_quadratic(t[0], t[1], t[2]);
     try {
-        check(vornix::calc::solve_quadratic(t[0], t[1], t[2]));
-    } catch (const vornix::calc::ArithmeticFault&) {
+        check(solve_quadratic(t[0], t[1], t[2]));
+        if (!quadratic_form) {
+            std::abort();
+        }
+    } catch (const ArithmeticFault&) {
+        if (quadratic_form) {
+            std::abort();
+        }
     }
+    const auto line_form = exact_line(t[0], t[1], t[2], t[3]);
     try {
-        check(vornix::calc::solve_line(t[0], t[1], t[2], t[3]));
-    } catch (const vornix::calc::ArithmeticFault&) {
+        const std::string answer = solve_line(t[0], t[1], t[2], t[3]);
+        check(answer);
+        if (line_form.has_value() != answer.starts_with("Y=")) {
+            std::abort();
+        }
+    } catch (const ArithmeticFault&) {
+        if (line_form) {
+            std::abort();
+        }
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <set>
+#include <utility>
 
 namespace vornix::win32 {
 namespace {
@@ -207,6 +208,10 @@ const FormWindow::Control& FormWindow::find(std::string_view name) const {
     std::abort(); // a name missing from the window's own table
 }
 
+FormWindow::Control& FormWindow::find(std::string_view name) {
+    return const_cast<Control&>(std::as_const(*this).find(name));
+}
+
 FormWindow::Control* FormWindow::find(HWND window) {
     for (Control& control : controls_) {
         if (control.window == window) {
@@ -253,7 +258,7 @@ void FormWindow::set_caption(std::string_view control, std::string_view text) {
 }
 
 void FormWindow::set_text_colour(std::string_view control, ui::Colour colour) {
-    Control& target = *find(find(control).window);
+    Control& target = find(control);
     // Mouse moves set the link's colour again and again; repaint only on a change.
     if (target.colour != colour) {
         target.colour = colour;
@@ -262,7 +267,7 @@ void FormWindow::set_text_colour(std::string_view control, ui::Colour colour) {
 }
 
 void FormWindow::set_underline(std::string_view control, bool underline) {
-    Control& target = *find(find(control).window);
+    Control& target = find(control);
     target.underline = underline;
     ui::FontSpec font = target.spec->font;
     font.underline = underline;
@@ -281,7 +286,7 @@ void FormWindow::set_tooltip(std::string_view control, std::string_view text) {
         // A width makes the tip break its text at line feeds.
         SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, pixels(ui::kTwipsPerInch * 5));
     }
-    Control& target = *find(find(control).window);
+    Control& target = find(control);
     std::wstring tip = wide(text);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -295,7 +300,7 @@ void FormWindow::set_tooltip(std::string_view control, std::string_view text) {
 }
 
 void FormWindow::set_description(std::string_view control, std::string_view text) {
-    find(find(control).window)->description = wide(text);
+    find(control).description = wide(text);
 }
 
 void FormWindow::set_pointer(ui::Pointer pointer) {

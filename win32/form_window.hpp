@@ -135,6 +135,7 @@ class FormWindow : public ui::View {
     void place(int dpi);
     void place_window(const RECT& client_in_screen);
     const Control& find(std::string_view name) const;
+    Control& find(std::string_view name);
     Control* find(HWND window);
     LRESULT colour_static(HDC dc, HWND control);
     LRESULT default_button_id();

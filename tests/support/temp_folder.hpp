@@ -11,8 +11,8 @@ namespace vornix::testing {
 class TempFolder {
   public:
     TempFolder() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("vornix-" + std::to_string(seed()));
+        std::random_device entropy;
+        path_ = std::filesystem::temp_directory_path() / ("vornix-" + std::to_string(entropy()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

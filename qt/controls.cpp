@@ -18,10 +18,6 @@ using ui::ControlKind;
 using ui::ControlSpec;
 namespace {
 
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A label that takes the keyboard focus and shows it with a dotted frame.
 class LinkLabel final : public QLabel {
   public:
@@ -61,13 +57,13 @@ QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
         return box;
     }
     case ControlKind::Button:
-        return new QPushButton(text_of(row.caption), &window);
+        return new QPushButton(from_utf8(row.caption), &window);
     case ControlKind::Picture:
         return new QLabel(&window);
     case ControlKind::Label:
-        return label(new QLabel(text_of(row.caption), &window));
+        return label(new QLabel(from_utf8(row.caption), &window));
     case ControlKind::Link: {
-        QLabel* link = label(new LinkLabel(text_of(row.caption), &window));
+        QLabel* link = label(new LinkLabel(from_utf8(row.caption), &window));
         link->setFocusPolicy(Qt::StrongFocus);
         return link;
     }
@@ -76,7 +72,7 @@ QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
 }
 
 void place(QWidget& widget, const ControlSpec& row) {
-    widget.setObjectName(text_of(row.name));
+    widget.setObjectName(from_utf8(row.name));
     widget.setGeometry(twips_to_pixels(row.left), twips_to_pixels(row.top),
                        twips_to_pixels(row.width), twips_to_pixels(row.height));
     widget.setFont(make_font(row.font));
@@ -85,9 +81,9 @@ void place(QWidget& widget, const ControlSpec& row) {
     }
     // Without a name of its own, a control is read by its text.
     if (!row.accessible_name.empty()) {
-        widget.setAccessibleName(text_of(row.accessible_name));
+        widget.setAccessibleName(from_utf8(row.accessible_name));
     }
-    widget.setAccessibleDescription(text_of(row.description));
+    widget.setAccessibleDescription(from_utf8(row.description));
     widget.setMouseTracking(true);
     // Qt would otherwise hand a move that a label or button ignores on to the
     // window, as if the mouse were over the bare background.
@@ -95,6 +91,10 @@ void place(QWidget& widget, const ControlSpec& row) {
 }
 
 } // namespace
+
+QString from_utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 void set_text_colour(QWidget& control, ui::Colour bgr) {
     // Mouse moves set the link's colour again and again; repaint only on a change.

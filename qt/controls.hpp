@@ -18,11 +18,13 @@ namespace vornix::qt {
 // to `event_filter` (may be null) and never passes them to the window.
 void build_controls(QWidget& window, std::span<const ui::ControlSpec> table, QObject* event_filter);
 
+// Text in the UTF-8 the window tables and rules speak.
+QString from_utf8(std::string_view text);
+
 // The built control of that name and type; aborts when the table has none,
 // since that is a fault in the window's own definition.
 template <typename Widget> Widget& control(const QWidget& window, std::string_view name) {
-    auto* widget = window.findChild<Widget*>(QString::fromUtf8(name.data(), qsizetype(name.size())),
-                                             Qt::FindDirectChildrenOnly);
+    auto* widget = window.findChild<Widget*>(from_utf8(name), Qt::FindDirectChildrenOnly);
     if (widget == nullptr) {
         qFatal("control %.*s is not in the window's table", int(name.size()), name.data());
     }

@@ -10,10 +10,6 @@
 
 namespace vornix::qt {
 
-QString from_utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string WidgetView::text(std::string_view control) const {
     return qt::control<QLineEdit>(window_, control).text().toStdString();
 }

@@ -2,6 +2,7 @@
 // desktop reached through Services.
 #pragma once
 
+#include "controls.hpp"
 #include "services.hpp"
 #include "view.hpp"
 
@@ -33,8 +34,5 @@ class WidgetView final : public ui::View {
     QWidget& window_;
     Services& services_;
 };
-
-// Text in the UTF-8 the window rules speak.
-QString from_utf8(std::string_view text);
 
 } // namespace vornix::qt

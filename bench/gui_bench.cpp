@@ -19,7 +19,7 @@ class QuietServices : public qt::Services {
   public:
     void show_message(QWidget*, const QString&, const QString&) override {}
     bool start_program(const QString&) override { return false; }
-    void open_url(QWidget*, const QUrl&) override {}
+    bool open_url(QWidget*, const QUrl&) override { return true; }
     void announce(QWidget&) override {}
 };
 

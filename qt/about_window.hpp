@@ -1,27 +1,18 @@
-// frmAbout on Qt: a fixed dialog built from the About window's table; its
-// buttons go to the window's rules (ui::AboutForm).
+// frmAbout on Qt: the About window's rules (ui::AboutForm) in a fixed dialog
+// built from their table.
 #pragma once
 
 #include "about_form.hpp"
-#include "services.hpp"
-#include "widget_view.hpp"
-
-#include <QDialog>
+#include "form_window.hpp"
 
 namespace vornix::qt {
 
-class AboutWindow : public QDialog {
+class AboutWindow : public FormWindow {
   public:
     // Builds the window and runs its load step; it deletes itself once closed.
     AboutWindow(Services& services, sysinfo::Registry& registry);
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
-    void place_on_screen();
-
-    WidgetView view_;
     ui::AboutForm form_;
 };
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleOptionFocusRect>
 
 #include <limits>
@@ -15,7 +16,7 @@
 namespace vornix::qt {
 
 using ui::ControlKind;
-using ui::ControlSpec;
+using ui::ControlRow;
 namespace {
 
 // A label that takes the keyboard focus and shows it with a dotted frame.
@@ -49,7 +50,7 @@ QLabel* label(QLabel* label) {
     return label;
 }
 
-QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
+QWidget* create(ControlKind kind, QWidget& window, const ControlRow& row) {
     switch (kind) {
     case ControlKind::EntryBox: {
         auto* box = new QLineEdit(&window);
@@ -60,6 +61,10 @@ QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
         return new QPushButton(from_utf8(row.caption), &window);
     case ControlKind::Picture:
         return new QLabel(&window);
+    case ControlKind::Option:
+        return new QRadioButton(from_utf8(row.caption), &window);
+    case ControlKind::Canvas:
+        return new QWidget(&window);
     case ControlKind::Label:
         return label(new QLabel(from_utf8(row.caption), &window));
     case ControlKind::Link: {
@@ -71,7 +76,7 @@ QWidget* create(ControlKind kind, QWidget& window, const ControlSpec& row) {
     return nullptr;
 }
 
-void place(QWidget& widget, const ControlSpec& row) {
+void place(QWidget& widget, const ControlRow& row) {
     widget.setObjectName(from_utf8(row.name));
     widget.setGeometry(twips_to_pixels(row.left), twips_to_pixels(row.top),
                        twips_to_pixels(row.width), twips_to_pixels(row.height));
@@ -114,28 +119,26 @@ QPalette light_palette() {
     return QPalette(QColor(0xF0, 0xF0, 0xF0));
 }
 
-void build_controls(QWidget& window, std::span<const ControlSpec> table, QObject* event_filter) {
-    const std::vector<const ControlSpec*> rows = ui::in_tab_order(table);
-
-    // Later rows lie above earlier ones, and entry boxes and buttons above every label.
+void build_controls(QWidget& window, std::span<const ControlRow> table, QObject* event_filter) {
     std::vector<QWidget*> focusable;
-    for (const ControlSpec* row : rows) {
+    for (const ControlRow* row : ui::in_tab_order(table)) {
         QWidget* widget = create(row->kind, window, *row);
         place(*widget, *row);
         if (event_filter != nullptr) {
             widget->installEventFilter(event_filter);
         }
         if (ui::takes_focus(row->kind)) {
+            if (!focusable.empty()) {
+                QWidget::setTabOrder(focusable.back(), widget);
+            }
             focusable.push_back(widget);
         } else {
             widget->setFocusPolicy(Qt::NoFocus);
         }
     }
-    for (std::size_t i = 0; i < focusable.size(); ++i) {
-        focusable[i]->raise();
-        if (i > 0) {
-            QWidget::setTabOrder(focusable[i - 1], focusable[i]);
-        }
+    const std::vector<const ControlRow*> stacked = ui::stacking_order(table);
+    for (auto row = stacked.rbegin(); row != stacked.rend(); ++row) {
+        control<QWidget>(window, (*row)->name).raise();
     }
 }
 

@@ -13,10 +13,11 @@ namespace vornix::qt {
 // Creates one child widget per row, named after the row, in its place:
 // entry boxes (single line, no length limit), opaque word-wrapped labels in
 // the button-face colour, links (labels that take the focus), push buttons
-// ("&" marks the access key) and pictures. Entry boxes and buttons lie above the labels they
-// overlap and take the keyboard focus in the rows' tab order. Every control reports its mouse moves
+// and options ("&" marks the access key), pictures and bare canvases.
+// Controls that take the focus lie above the labels they overlap and take it
+// in the rows' tab order. Every control reports its mouse moves
 // to `event_filter` (may be null) and never passes them to the window.
-void build_controls(QWidget& window, std::span<const ui::ControlSpec> table, QObject* event_filter);
+void build_controls(QWidget& window, std::span<const ui::ControlRow> table, QObject* event_filter);
 
 // Text in the UTF-8 the window tables and rules speak.
 QString from_utf8(std::string_view text);

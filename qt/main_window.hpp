@@ -1,48 +1,33 @@
-// Form1 on Qt: widgets built from the main window's table; every event goes
-// to the window's rules (ui::MainForm), which act through a WidgetView.
+// Form1 on Qt: the main window's rules (ui::MainForm) in a window built from
+// their table, and the program's other windows, which it makes and shows.
 #pragma once
 
+#include "form_window.hpp"
 #include "main_form.hpp"
 #include "program_windows.hpp"
 #include "registry.hpp"
-#include "services.hpp"
-#include "widget_view.hpp"
 
 #include <QPointer>
-#include <QWidget>
 
 #include <memory>
-
-class QKeyEvent;
-class QLineEdit;
 
 namespace vornix::qt {
 
 class AboutWindow;
 
-class MainWindow : public QWidget, private ui::AboutHost {
+class MainWindow : public FormWindow, private ui::Windows {
   public:
-    // `windows` keeps the program alive while the About window is open.
+    // `windows` keeps the program alive while any of its windows is open.
     MainWindow(Services& services, ProgramWindows& windows);
     ~MainWindow() override;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    using FormWindow::show;
 
   private:
-    void wire_controls();
-    void offer_copy(const QString& answer, const QPoint& where);
-    void offer_entry_menu(QLineEdit& box, const QPoint& where);
-    bool key_pressed(QObject& control, const QKeyEvent& key);
-    bool about_is_open() const override;
-    void open_about() override;
-    void show_about() override;
+    bool is_open(ui::Secondary window) const override;
+    void open(ui::Secondary window) override;
+    void show(ui::Secondary window) override;
 
-    Services& services_;
     ProgramWindows& windows_;
-    WidgetView view_;
     ui::MainForm form_;
     std::unique_ptr<sysinfo::Registry> registry_;
     QPointer<AboutWindow> about_;

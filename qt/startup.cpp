@@ -21,7 +21,8 @@ using ui::kApplication;
 
 // The options QGuiApplication and its platform plugins read themselves.
 constexpr std::array<ui::ToolkitOption, 31> kQtOptions{{
-    {"platform", true},
+    {"platform", true,
+     "-platform NAME    图形界面平台，如 xcb、wayland / the Qt platform, e.g. xcb, wayland"},
     {"platformpluginpath", true},
     {"platformtheme", true},
     {"plugin", true},
@@ -34,7 +35,9 @@ constexpr std::array<ui::ToolkitOption, 31> kQtOptions{{
     {"style", true},
     {"stylesheet", true},
     {"widgetcount", false},
-    {"display", true},
+    {"display", true,
+     "-display NAME     X 显示 / the X display\nQt 的其他选项同样可用。Qt's other options work as "
+     "well."},
     {"geometry", true},
     {"title", true},
     {"name", true},
@@ -99,22 +102,9 @@ std::unique_ptr<QApplication> start_application(int& argc, char** argv) {
 // Answers the command line before any window is made; -1 means: start.
 int answer_command_line(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    const ui::CommandLine line = ui::read_command_line(arguments, kQtOptions);
-    switch (line.action) {
-    case ui::CommandLine::Action::Help:
-        std::fputs(ui::usage().c_str(), stdout);
-        return 0;
-    case ui::CommandLine::Action::Version:
-        std::puts(ui::version_line().c_str());
-        return 0;
-    case ui::CommandLine::Action::Refuse:
-        std::fprintf(stderr, "vornix: 无法识别的参数 / unknown argument: %s\n\n%s",
-                     line.refused.c_str(), ui::usage().c_str());
-        return 2;
-    case ui::CommandLine::Action::Run:
-        break;
-    }
-    return -1;
+    const ui::CommandLineAnswer answer = ui::answer_command_line(arguments, kQtOptions);
+    std::fputs(answer.text.c_str(), answer.is_error ? stderr : stdout);
+    return answer.exit_code;
 }
 
 } // namespace

@@ -27,20 +27,15 @@ const QStringList& cjk_fallbacks() {
 
 QStringList families_for(Typeface face) {
     QStringList families;
-    if (face == Typeface::Song) {
-        families << QStringLiteral("宋体") << "SimSun"
-                 << "AR PL UMing CN";
-    } else {
-        families << QStringLiteral("楷体_GB2312") << "KaiTi_GB2312"
-                 << "KaiTi"
-                 << "AR PL UKai CN";
+    for (const std::string_view name : ui::faces_of(face)) {
+        families << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
     return families + cjk_fallbacks();
 }
 
 } // namespace
 
-QFont make_font(const ui::FontSpec& spec) {
+QFont make_font(const ui::Font& spec) {
     QFont font = QApplication::font();
     if (spec.face != Typeface::SystemDefault) {
         font.setFamilies(families_for(spec.face));

@@ -15,8 +15,8 @@ int twips_to_pixels(int twips);
 // A colour given as 0x00BBGGRR.
 QColor colour_from_bgr(ui::Colour bgr);
 
-// Builds the font: the original family name first, then Debian's Song or Kai
-// face, then any CJK face fontconfig offers.
-QFont make_font(const ui::FontSpec& spec);
+// Builds the font: the typeface's names best first, then any CJK face
+// fontconfig offers.
+QFont make_font(const ui::Font& spec);
 
 } // namespace vornix::qt

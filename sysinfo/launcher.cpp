@@ -35,9 +35,12 @@ std::filesystem::path native_path(const std::string& path) {
 
 } // namespace
 
+bool is_whole_path(std::string_view path) {
+    return !path.empty() && path.find('\0') == std::string_view::npos;
+}
+
 std::string find_file(const std::string& path) {
-    // A NUL would cut the path short and name another file.
-    if (path.empty() || path.find('\0') != std::string::npos) {
+    if (!is_whole_path(path)) {
         return {};
     }
     std::error_code error;
@@ -53,7 +56,7 @@ void StartSysInfo(Registry& registry, Shell& shell) {
     bool started = false;
     try {
         const std::optional<std::string> program = locate_program(registry);
-        started = program.has_value() && shell.start_program(*program);
+        started = program.has_value() && is_whole_path(*program) && shell.start_program(*program);
     } catch (const std::exception&) {
         started = false;
     }

@@ -4,6 +4,7 @@
 #include "registry.hpp"
 
 #include <string>
+#include <string_view>
 
 namespace vornix::sysinfo {
 
@@ -30,13 +31,17 @@ class Shell {
     virtual void show_message(const std::string& text) = 0;
 };
 
+// Whether `path` can only name one program: not empty and without a NUL,
+// which would cut it short and name another.
+bool is_whole_path(std::string_view path);
+
 // The name of a normal file at `path` (UTF-8), or the empty text when there
 // is none. Away from Windows a "\" in the path stands for the folder separator.
 std::string find_file(const std::string& path);
 
 // Look-up 1's program path when it succeeds; otherwise look-up 2's folder
 // with "\MSINFO32.EXE", when that file exists. The program is started through
-// `shell`. Every failure — missing keys or file, a value of zero bytes, a
+// `shell`, when it is a whole path. Every failure — missing keys or file, a value of zero bytes, a
 // program that does not start — ends in the message "此时系统信息不可用".
 void StartSysInfo(Registry& registry, Shell& shell);
 

@@ -2,6 +2,7 @@
 
 #include "app_info.hpp"
 
+#include <array>
 #include <string>
 
 namespace vornix::ui {
@@ -10,9 +11,10 @@ namespace {
 constexpr ControlKind kLabel = ControlKind::Label;
 constexpr ControlKind kButton = ControlKind::Button;
 constexpr Colour kBlack = 0x00000000;
+constexpr std::string_view kOk = "cmdOK";
 
 // clang-format off
-constexpr std::array<ControlSpec, 7> kControls{{
+constexpr std::array<ControlRow, 7> kControls{{
 //   name              kind                  caption                  left  top   width height font  text colour    tab  accessible name (empty: its text), description
     {"cmdOK",          kButton,              "确定",                   4125, 2625, 1500, 345,  {},   kSystemColour, 0,   ""},
     {"picIcon",        ControlKind::Picture, "",                      240,  240,  540,  540,  {},   kSystemColour, 1,   "Vornix 图标"},
@@ -25,31 +27,51 @@ constexpr std::array<ControlSpec, 7> kControls{{
 }};
 // clang-format on
 
+// Line1 elements 0 and 1, drawn in that order: white below, grey above, an etched rule.
+constexpr std::array<Rule, 2> kRules{{
+    {105, 5654, 2460, 0x00FFFFFF, 2},
+    {90, 5654, 2445, 0x00808080, 1},
+}};
+
+// The caption is replaced at load.
+constexpr WindowFrame kFrame{
+    "关于我的应用程序",    5730,  3555, kSystemColour, WindowFrame::Style::FixedDialog,
+    std::pair{2340, 1935}, kRules};
+
 } // namespace
 
-std::span<const ControlSpec> AboutForm::controls() {
+std::span<const ControlRow> AboutForm::table() {
     return kControls;
 }
 
-std::string_view AboutForm::default_button() {
-    return "cmdOK";
+const WindowFrame& AboutForm::window() {
+    return kFrame;
 }
 
 void AboutForm::load() {
-    const ApplicationInfo& app = kApplication;
-    view_.set_window_caption(std::string("关于 ") + app.title);
-    view_.set_caption("lblVersion", "版本 " + std::to_string(app.major) + "." +
-                                        std::to_string(app.minor) + "." +
-                                        std::to_string(app.revision));
-    view_.set_caption("lblTitle", app.title);
+    view_.set_window_caption(std::string("关于 ") + kApplication.title);
+    view_.set_caption("lblVersion", "版本 " + version_number());
+    view_.set_caption("lblTitle", kApplication.title);
 }
 
 void AboutForm::clicked(std::string_view control) {
-    if (control == "cmdOK") {
+    if (control == kOk) {
         view_.close();
     } else if (control == "cmdSysInfo") {
         sysinfo::StartSysInfo(registry_, view_);
     }
+}
+
+bool AboutForm::key_pressed(std::string_view control, Key key) {
+    if (key == Key::Escape) {
+        clicked(kOk);
+        return true;
+    }
+    return Form::key_pressed(control, key);
+}
+
+std::string_view AboutForm::default_button(std::string_view) const {
+    return kOk;
 }
 
 } // namespace vornix::ui

@@ -6,41 +6,33 @@
 #include "registry.hpp"
 #include "view.hpp"
 
-#include <array>
 #include <span>
 #include <string_view>
 
 namespace vornix::ui {
 
-struct AboutWindowSpec {
-    std::string_view design_caption = "关于我的应用程序"; // replaced at load
-    int client_left = 2340;                               // twips from the screen's top-left corner
-    int client_top = 1935;
-    int client_width = 5730;
-    int client_height = 3555;
-    int icon_pixels = 32; // picIcon's picture, at 96 DPI
-    // Line1 elements 0 and 1, drawn in that order: white below, grey above, an etched rule.
-    std::array<LineSpec, 2> rule{{
-        {105, 5654, 2460, 0x00FFFFFF, 2},
-        {90, 5654, 2445, 0x00808080, 1},
-    }};
-};
-inline constexpr AboutWindowSpec kAboutWindow{};
-
-class AboutForm {
+class AboutForm final : public Form {
   public:
     // System Information looks its program up in `registry`.
     AboutForm(View& view, sysinfo::Registry& registry) : view_(view), registry_(registry) {}
 
-    static std::span<const ControlSpec> controls();
-    // The button that Enter presses unless the focus is on another button, and Esc.
-    static std::string_view default_button();
+    static std::span<const ControlRow> table();
+    static const WindowFrame& window();
+    // picIcon's picture, in pixels at 96 DPI.
+    static constexpr int kIconPixels = 32;
+
+    std::span<const ControlRow> controls() const override { return table(); }
+    const WindowFrame& frame() const override { return window(); }
 
     // The load step: the window caption, lblVersion and lblTitle from the
     // application information.
-    void load();
-    // A click on a button (cmdOK also for Enter and Esc).
-    void clicked(std::string_view control);
+    void load() override;
+    // 确定 closes the window; 系统信息 starts System Information.
+    void clicked(std::string_view control) override;
+    // Esc is 确定.
+    bool key_pressed(std::string_view control, Key key) override;
+    // 确定, unless the focus is on another button.
+    std::string_view default_button(std::string_view focused) const override;
 
   private:
     View& view_;

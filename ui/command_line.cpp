@@ -40,24 +40,43 @@ CommandLine read_command_line(std::span<const std::string> arguments,
     return {};
 }
 
-std::string usage() {
-    return "用法：vornix [选项]\n"
-           "Usage: vornix [options]\n"
-           "求一元二次方程的实数根，由两点坐标求一次函数式。\n"
-           "Solves quadratic equations and finds the line through two points.\n"
-           "\n"
-           "  -h, --help        显示本说明 / show this help\n"
-           "  --version         显示版本 / show the version\n"
-           "  -platform NAME    图形界面平台，如 xcb、wayland / the Qt platform, e.g. xcb, "
-           "wayland\n"
-           "  -display NAME     X 显示 / the X display\n"
-           "Qt 的其他选项同样可用。Qt's other options work as well.\n";
+CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
+                                      std::span<const ToolkitOption> toolkit_options) {
+    const CommandLine line = read_command_line(arguments, toolkit_options);
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        return {0, usage(toolkit_options)};
+    case CommandLine::Action::Version:
+        return {0, version_line() + "\n"};
+    case CommandLine::Action::Refuse:
+        return {2,
+                "vornix: 无法识别的参数 / unknown argument: " + line.refused + "\n\n" +
+                    usage(toolkit_options),
+                true};
+    case CommandLine::Action::Run:
+        break;
+    }
+    return {};
+}
+
+std::string usage(std::span<const ToolkitOption> toolkit_options) {
+    std::string text = "用法：vornix [选项]\n"
+                       "Usage: vornix [options]\n"
+                       "求一元二次方程的实数根，由两点坐标求一次函数式。\n"
+                       "Solves quadratic equations and finds the line through two points.\n"
+                       "\n"
+                       "  -h, --help        显示本说明 / show this help\n"
+                       "  --version         显示版本 / show the version\n";
+    for (const ToolkitOption& option : toolkit_options) {
+        if (!option.usage.empty()) {
+            text += "  " + std::string(option.usage) + "\n";
+        }
+    }
+    return text;
 }
 
 std::string version_line() {
-    const ApplicationInfo& app = kApplication;
-    return std::string(app.title) + " " + std::to_string(app.major) + "." +
-           std::to_string(app.minor) + "." + std::to_string(app.revision);
+    return std::string(kApplication.title) + " " + version_number();
 }
 
 } // namespace vornix::ui

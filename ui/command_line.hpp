@@ -12,6 +12,9 @@ namespace vornix::ui {
 struct ToolkitOption {
     std::string_view name; // without dashes
     bool takes_value;      // as the next argument or after "="
+    // Its line in the usage ("-platform NAME    图形界面平台 / the Qt platform");
+    // empty: not listed there.
+    std::string_view usage = {};
 };
 
 struct CommandLine {
@@ -25,8 +28,23 @@ struct CommandLine {
 CommandLine read_command_line(std::span<const std::string> arguments,
                               std::span<const ToolkitOption> toolkit_options);
 
-// A short usage in Chinese and English, ending in a line break.
-std::string usage();
+// What the program answers on its command line before any window is made.
+struct CommandLineAnswer {
+    // The process's exit code; kStart when the program is to start.
+    static constexpr int kStart = -1;
+    int exit_code = kStart;
+    std::string text;      // ends in a line break; empty when starting
+    bool is_error = false; // the text belongs on the error stream
+};
+
+// Help and version exit with 0, an argument not understood with 2 and the
+// usage after it; anything else starts the program.
+CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
+                                      std::span<const ToolkitOption> toolkit_options);
+
+// A short usage in Chinese and English, listing the toolkit options that have
+// a usage line; ends in a line break.
+std::string usage(std::span<const ToolkitOption> toolkit_options);
 
 // "Vornix 1.0.1", from the application information.
 std::string version_line();

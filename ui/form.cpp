@@ -1,6 +1,7 @@
 #include "form.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace vornix::ui {
@@ -11,21 +12,56 @@ int twips_to_pixels(int twips, int dpi) {
 
 bool takes_focus(ControlKind kind) {
     return kind == ControlKind::EntryBox || kind == ControlKind::Button ||
-           kind == ControlKind::Link;
+           kind == ControlKind::Link || kind == ControlKind::Option || kind == ControlKind::Canvas;
 }
 
-std::vector<const ControlSpec*> in_tab_order(std::span<const ControlSpec> table) {
-    std::vector<const ControlSpec*> rows;
-    for (const ControlSpec& row : table) {
+std::vector<const ControlRow*> in_tab_order(std::span<const ControlRow> table) {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : table) {
         rows.push_back(&row);
     }
-    std::ranges::stable_sort(rows, {}, &ControlSpec::tab);
+    std::ranges::stable_sort(rows, {}, &ControlRow::tab);
     return rows;
 }
 
-const ControlSpec* find_control(std::span<const ControlSpec> table, std::string_view name) {
-    const auto found = std::ranges::find(table, name, &ControlSpec::name);
+std::vector<const ControlRow*> stacking_order(std::span<const ControlRow> table) {
+    const std::vector<const ControlRow*> rows = in_tab_order(table);
+    std::vector<const ControlRow*> order;
+    std::ranges::copy_if(rows, std::back_inserter(order),
+                         [](const ControlRow* row) { return takes_focus(row->kind); });
+    std::ranges::copy_if(rows.rbegin(), rows.rend(), std::back_inserter(order),
+                         [](const ControlRow* row) { return !takes_focus(row->kind); });
+    return order;
+}
+
+const ControlRow* find_control(std::span<const ControlRow> table, std::string_view name) {
+    const auto found = std::ranges::find(table, name, &ControlRow::name);
     return found == table.end() ? nullptr : &*found;
+}
+
+Rect keep_within(Rect window, Rect area) {
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const int left = std::max(area.left, std::min(window.left, area.right - width));
+    const int top = std::max(area.top, std::min(window.top, area.bottom - height));
+    return {left, top, left + width, top + height};
+}
+
+std::span<const std::string_view> faces_of(Typeface face) {
+    // Debian's AR PL faces hold the same GB2312 set as the Windows ones.
+    static constexpr std::array<std::string_view, 4> kSong{"宋体", "SimSun", "NSimSun",
+                                                           "AR PL UMing CN"};
+    static constexpr std::array<std::string_view, 6> kKai{
+        "楷体_GB2312", "楷体", "KaiTi_GB2312", "KaiTi", "STKaiti", "AR PL UKai CN"};
+    switch (face) {
+    case Typeface::Song:
+        return kSong;
+    case Typeface::Kai:
+        return kKai;
+    case Typeface::SystemDefault:
+        break;
+    }
+    return {};
 }
 
 } // namespace vornix::ui

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -13,16 +14,18 @@ namespace vornix::ui {
 // A colour as 0x00BBGGRR.
 using Colour = std::uint32_t;
 
-// Text colour left to the system's palette.
+// Text colour left to the system's palette; as a background, the button face.
 inline constexpr Colour kSystemColour = 0xFFFFFFFF;
 
-// A link is a label that takes the keyboard focus and opens a page.
-enum class ControlKind { EntryBox, Label, Button, Picture, Link };
+// A link is a label that takes the keyboard focus and opens a page. An option
+// is one of a group of round buttons, of which one is chosen. A canvas is a
+// surface the window's rules draw on themselves.
+enum class ControlKind { EntryBox, Label, Button, Picture, Link, Option, Canvas };
 
 // The typefaces the windows ask for, by the names they were designed with.
 enum class Typeface { SystemDefault, Song, Kai };
 
-struct FontSpec {
+struct Font {
     Typeface face = Typeface::SystemDefault;
     double points = 0; // 0: the system's size
     bool underline = false;
@@ -30,7 +33,7 @@ struct FontSpec {
 
 // One row of a window's control table. Positions and sizes are twips
 // relative to the client area.
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::string_view caption;
@@ -38,7 +41,7 @@ struct ControlSpec {
     int top;
     int width;
     int height;
-    FontSpec font;
+    Font font;
     Colour text_colour;
     int tab;
     // What a screen reader says: the name (empty: the control's own text,
@@ -47,13 +50,33 @@ struct ControlSpec {
     std::string_view description = {};
 };
 
-// A straight line drawn on a window's background, in twips.
-struct LineSpec {
+// A straight horizontal line drawn on a window's background, in twips.
+struct Rule {
     int left;
     int right;
     int y;
     Colour colour;
     int pixels; // thickness in pixels at 96 DPI
+};
+
+// The window itself: what its frame looks like and where it goes.
+struct WindowFrame {
+    enum class Style {
+        Sizable,     // minimise and maximise buttons, a taskbar button
+        FixedDialog, // a close button only, no taskbar button, no icon
+    };
+    std::string_view caption;
+    int client_width; // twips
+    int client_height;
+    Colour background = kSystemColour;
+    Style style = Style::Sizable;
+    // Twips from the screen's top-left corner to the client area's; none:
+    // where the system chooses.
+    std::optional<std::pair<int, int>> place = std::nullopt;
+    // Drawn in this order; with `not_xor` each pixel becomes the inverse of
+    // the line colour xor the pixel beneath.
+    std::span<const Rule> rules = {};
+    bool not_xor = false;
 };
 
 inline constexpr int kTwipsPerInch = 1440;
@@ -66,9 +89,30 @@ int twips_to_pixels(int twips, int dpi = 96);
 bool takes_focus(ControlKind kind);
 
 // The rows sorted by their tab column; rows with equal tabs keep their order.
-std::vector<const ControlSpec*> in_tab_order(std::span<const ControlSpec> table);
+std::vector<const ControlRow*> in_tab_order(std::span<const ControlRow> table);
+
+// The rows from the topmost down: the controls that take the focus above
+// every other, in tab order; then the rest, later rows above earlier ones.
+std::vector<const ControlRow*> stacking_order(std::span<const ControlRow> table);
 
 // The row named `name`, or nullptr.
-const ControlSpec* find_control(std::span<const ControlSpec> table, std::string_view name);
+const ControlRow* find_control(std::span<const ControlRow> table, std::string_view name);
+
+struct Rect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    bool operator==(const Rect&) const = default;
+};
+
+// `window` moved just enough to lie within `area`; its top-left corner wins
+// when it is larger than `area`.
+Rect keep_within(Rect window, Rect area);
+
+// The faces to ask for, best first: the designed name, its other names on
+// Windows and on Linux. The last resort, the system's default CJK face, is the
+// toolkit's to find.
+std::span<const std::string_view> faces_of(Typeface face);
 
 } // namespace vornix::ui

@@ -15,20 +15,20 @@ constexpr ControlKind kLabel = ControlKind::Label;
 constexpr ControlKind kButton = ControlKind::Button;
 constexpr ControlKind kHyperlink = ControlKind::Link;
 
-constexpr FontSpec song(double points, bool underline = false) {
+constexpr Font song(double points, bool underline = false) {
     return {Typeface::Song, points, underline};
 }
-constexpr FontSpec kai(double points) {
+constexpr Font kai(double points) {
     return {Typeface::Kai, points, false};
 }
-constexpr FontSpec kSystemFont{};
+constexpr Font kSystemFont{};
 
 constexpr Colour kAnswerColour = 0x000040C0;
 constexpr Colour kLinkColour = 0x00FF0000;
 constexpr Colour kLinkHoverColour = 0x000000FF;
 
 // clang-format off
-constexpr std::array<ControlSpec, 27> kControls{{
+constexpr std::array<ControlRow, 27> kControls{{
 //   name        kind     caption                        left  top   width height font              text colour    tab accessible name (empty: its text), description
     {"Text1",    kEntry,  "",                            360,  600,  615,  615,  song(15.75),      kSystemColour, 0,  "二次项系数 a"},
     {"Text2",    kEntry,  "",                            2040, 600,  615,  615,  song(15.75),      kSystemColour, 1,  "一次项系数 b"},
@@ -59,6 +59,13 @@ constexpr std::array<ControlSpec, 27> kControls{{
     {"Label17",  kHyperlink,  "提意见、建议，更多资讯？ 请到我空间留言", 1320, 5520, 4695, 375, song(10.5, true), kLinkColour,   26, "", "网页链接"},
 }};
 // clang-format on
+
+// Line1, the rule between the two exercises, drawn with a not-xor pen so that
+// over the light grey it shows mid grey.
+constexpr std::array<Rule, 1> kRule{{{0, 6480, 2400, 0x00404040, 3}}};
+
+constexpr WindowFrame kFrame{"求根及点坐标运算",          6510,         5970,  0x00C0C0C0,
+                             WindowFrame::Style::Sizable, std::nullopt, kRule, true};
 
 constexpr std::string_view kLink = "Label17";
 
@@ -120,8 +127,12 @@ const Exercise* exercise_of_box(std::string_view box) {
 
 } // namespace
 
-std::span<const ControlSpec> MainForm::controls() {
+std::span<const ControlRow> MainForm::table() {
     return kControls;
+}
+
+const WindowFrame& MainForm::window() {
+    return kFrame;
 }
 
 std::string_view MainForm::feedback_address() {
@@ -147,10 +158,10 @@ void MainForm::clicked(std::string_view control) {
     } else if (control == "Command2") {
         // One About window at a time: made and loaded on first use, shown
         // again while open, made anew once it has been closed.
-        if (!about_.about_is_open()) {
-            about_.open_about();
+        if (!windows_.is_open(Secondary::About)) {
+            windows_.open(Secondary::About);
         }
-        about_.show_about();
+        windows_.show(Secondary::About);
     }
 }
 
@@ -172,8 +183,6 @@ void MainForm::solve(std::string_view go) {
     view_.announce(exercise.answer);
 }
 
-// Only a move over the bare background undoes the hover, so moving from the
-// link straight onto another control leaves it red.
 void MainForm::mouse_moved(std::string_view control) {
     if (control == kLink) {
         show_link_hovered(true);
@@ -191,41 +200,60 @@ void MainForm::mouse_pressed(std::string_view control) {
     pressed_ = control == kLink ? kLink : std::string_view();
 }
 
-// A click on the link is a press and a release both on it.
 void MainForm::mouse_released(std::string_view control, bool over_control) {
     const bool click = !pressed_.empty() && control == pressed_ && over_control;
     pressed_ = {};
     if (click) {
-        view_.open_page(feedback_address());
+        open_page();
+    }
+}
+
+// A page that cannot be opened is said so, so that a click is never lost in silence.
+void MainForm::open_page() {
+    if (!view_.open_page(feedback_address())) {
+        view_.show_message("无法打开网页，请检查是否设置了默认浏览器：\n" +
+                           std::string(feedback_address()));
     }
 }
 
 bool MainForm::key_pressed(std::string_view control, Key key) {
-    if (control == kLink) {
-        view_.open_page(feedback_address());
+    if (control == kLink && (key == Key::Enter || key == Key::Space)) {
+        open_page();
         return true;
     }
-    if (key != Key::Enter) {
-        return false;
+    if (key == Key::CopyAnswer) {
+        const Exercise* exercise = exercise_of_box(control);
+        if (exercise != nullptr) {
+            copy_answer(exercise->answer);
+        }
+        return exercise != nullptr;
     }
-    if (const Exercise* exercise = exercise_of_box(control)) {
-        solve(exercise->go);
-        return true;
-    }
-    const ControlSpec* row = find_control(kControls, control);
-    if (row != nullptr && row->kind == ControlKind::Button) {
-        clicked(control);
-        return true;
-    }
-    return false;
+    return Form::key_pressed(control, key);
 }
 
-bool MainForm::copy_answer_of(std::string_view focused) {
+std::string_view MainForm::default_button(std::string_view focused) const {
     const Exercise* exercise = exercise_of_box(focused);
-    if (exercise != nullptr) {
-        copy_answer(exercise->answer);
+    return exercise == nullptr ? std::string_view() : exercise->go;
+}
+
+std::vector<MenuItem> MainForm::menu(std::string_view control) const {
+    if (is_answer(control)) {
+        return {{"复制"}, {"复制精确解", has_exact_form(control)}};
     }
-    return exercise != nullptr;
+    if (exercise_of_box(control) != nullptr) {
+        return {{"复制答案", true, "Ctrl+Shift+C"}};
+    }
+    return {};
+}
+
+void MainForm::menu_chosen(std::string_view control, std::size_t item) {
+    if (const Exercise* exercise = exercise_of_box(control); exercise != nullptr && item == 0) {
+        copy_answer(exercise->answer);
+    } else if (is_answer(control) && item == 0) {
+        copy_answer(control);
+    } else if (is_answer(control) && item == 1) {
+        copy_exact_form(control);
+    }
 }
 
 void MainForm::copy_answer(std::string_view answer_label) {

@@ -1,13 +1,17 @@
-// What the windows' rules ask of the toolkit that shows them: a passive view
-// that reports events to its form and does what the form tells it. Controls
-// are named as in the window's table; every text is UTF-8.
+// The two sides of a window between its rules and the toolkit that shows it:
+// the View, which the rules command, and the Form, which the toolkit tells
+// what the user did. Controls are named as in the window's table; every text
+// is UTF-8.
 #pragma once
 
 #include "form.hpp"
 #include "launcher.hpp"
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vornix::ui {
 
@@ -16,8 +20,8 @@ enum class Pointer { Default, Cross };
 // The name a window's bare background is reported with, in place of a control's.
 inline constexpr std::string_view kBackground = "";
 
-// One window. Its message box is owned by the window; its program start is
-// the one StartSysInfo uses.
+// One window, as its rules see it. Its message box is owned by the window;
+// its program start is the one StartSysInfo uses.
 class View : public sysinfo::Shell {
   public:
     // The text of an entry box.
@@ -36,22 +40,76 @@ class View : public sysinfo::Shell {
     virtual void set_description(std::string_view control, std::string_view text) = 0;
     // Tells screen readers that the control's text has changed.
     virtual void announce(std::string_view control) = 0;
-    // Hands the address to the desktop's web browser; the outcome is not reported.
-    virtual void open_page(std::string_view address) = 0;
+    // Hands the address to the desktop's web browser; false when that failed.
+    virtual bool open_page(std::string_view address) = 0;
     virtual void copy_text(std::string_view text) = 0;
     // Closes and unloads the window.
     virtual void close() = 0;
 };
 
-// The front end's one About window, which the main window opens.
-class AboutHost {
+// The keys a window's rules act on, whatever the toolkit calls them.
+enum class Key {
+    Enter,
+    Space,
+    Escape,
+    CopyAnswer,  // Ctrl+Shift+C
+    ShowWorking, // Alt+Enter
+};
+
+// One entry of a control's menu; `shortcut` is shown beside it ("Ctrl+Shift+C").
+struct MenuItem {
+    std::string caption;
+    bool enabled = true;
+    std::string shortcut = {};
+};
+
+// One window's rules, as its front end sees them: the window's table and
+// frame, and the handlers of what the user does. `control` is a row's name,
+// or kBackground for the window's bare background.
+class Form {
   public:
-    virtual ~AboutHost() = default;
-    virtual bool about_is_open() const = 0;
-    // Creates the About window from its table and runs its load step.
-    virtual void open_about() = 0;
-    // Shows the About window, restored if minimised, raised and active.
-    virtual void show_about() = 0;
+    virtual ~Form() = default;
+
+    virtual std::span<const ControlRow> controls() const = 0;
+    virtual const WindowFrame& frame() const = 0;
+
+    // Runs once, after the controls have been built.
+    virtual void load() = 0;
+    // A button was pressed: clicked, or by the keyboard.
+    virtual void clicked(std::string_view control) = 0;
+    virtual void double_clicked(std::string_view /*control*/) {}
+    virtual void mouse_moved(std::string_view /*control*/) {}
+    // The left button went down on a control, or up after it went down on one;
+    // `over_control` says whether the release happened over that same control.
+    virtual void mouse_pressed(std::string_view /*control*/) {}
+    virtual void mouse_released(std::string_view /*control*/, bool /*over_control*/) {}
+    // A key with the focus on `control`; returns whether the rules used it.
+    // Enter presses the focused button, or else the default button.
+    virtual bool key_pressed(std::string_view control, Key key);
+    // The button Enter presses while `focused` has the focus and is no
+    // button; empty for none.
+    virtual std::string_view default_button(std::string_view /*focused*/) const { return {}; }
+    // The items the control's menu offers beside the toolkit's own (an
+    // entry box keeps its cut, copy and paste); empty for no menu.
+    virtual std::vector<MenuItem> menu(std::string_view /*control*/) const { return {}; }
+    // Item `item` of menu(control) was chosen.
+    virtual void menu_chosen(std::string_view /*control*/, std::size_t /*item*/) {}
+
+  protected:
+    bool is_button(std::string_view control) const;
+};
+
+// The main window's other windows, which the front end makes and shows.
+enum class Secondary { About };
+
+class Windows {
+  public:
+    virtual ~Windows() = default;
+    virtual bool is_open(Secondary window) const = 0;
+    // Creates the window from its table and runs its load step.
+    virtual void open(Secondary window) = 0;
+    // Shows the open window, restored if minimised, raised and active.
+    virtual void show(Secondary window) = 0;
 };
 
 } // namespace vornix::ui

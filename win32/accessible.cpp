@@ -1,9 +1,24 @@
 #include "accessible.hpp"
 
+#include "system.hpp"
+
 #include <oleacc.h>
 
 namespace vornix::win32 {
 namespace {
+
+template <typename Function> Function call(const wchar_t* library, const char* name) {
+    HMODULE module = system_library(library);
+    return module == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+BSTR string_of(const std::wstring& text) {
+    using Allocate = BSTR(WINAPI*)(const OLECHAR*, UINT);
+    static const auto allocate = call<Allocate>(L"oleaut32.dll", "SysAllocStringLen");
+    return allocate == nullptr ? nullptr : allocate(text.data(), static_cast<UINT>(text.size()));
+}
 
 bool is_self(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -12,8 +27,9 @@ bool is_self(const VARIANT& child) {
 // Forwards every call to the standard object but the name and the description.
 class NamedAccessible final : public IAccessible {
   public:
-    NamedAccessible(IAccessible* inner, std::wstring name, std::wstring description)
-        : inner_(inner), name_(std::move(name)), description_(std::move(description)) {}
+    NamedAccessible(IAccessible* inner, std::wstring name, std::wstring description, long role)
+        : inner_(inner), name_(std::move(name)), description_(std::move(description)), role_(role) {
+    }
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -71,7 +87,12 @@ class NamedAccessible final : public IAccessible {
         return inner_->get_accValue(child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        return inner_->get_accRole(child, role);
+        if (!is_self(child) || role_ == 0) {
+            return inner_->get_accRole(child, role);
+        }
+        role->vt = VT_I4;
+        role->lVal = role_;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         return inner_->get_accState(child, state);
@@ -125,27 +146,35 @@ class NamedAccessible final : public IAccessible {
         if (!is_self(child) || ours.empty()) {
             return (inner_->*standard)(child, text);
         }
-        *text = SysAllocStringLen(ours.data(), static_cast<UINT>(ours.size()));
+        *text = string_of(ours);
         return *text == nullptr ? E_OUTOFMEMORY : S_OK;
     }
 
     IAccessible* inner_;
     std::wstring name_;
     std::wstring description_;
+    long role_;
     long references_ = 1;
 };
 
 } // namespace
 
 LRESULT accessible_object(HWND control, WPARAM wparam, const std::wstring& name,
-                          const std::wstring& description) {
+                          const std::wstring& description, long role) {
+    using CreateStandard = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+    using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    static const auto create_standard =
+        call<CreateStandard>(L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto from_object = call<FromObject>(L"oleacc.dll", "LresultFromObject");
+    start_com();
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard)))) {
+    if (create_standard == nullptr || from_object == nullptr ||
+        FAILED(create_standard(control, OBJID_CLIENT, __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    auto* named = new NamedAccessible(standard, name, description);
-    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, named);
+    auto* named = new NamedAccessible(standard, name, description, role);
+    const LRESULT result = from_object(__uuidof(IAccessible), wparam, named);
     named->Release();
     return result;
 }

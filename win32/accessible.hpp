@@ -10,8 +10,10 @@ namespace vornix::win32 {
 
 // The answer to WM_GETOBJECT for OBJID_CLIENT: the control's standard
 // accessible object, speaking `name` and `description` (either may be empty:
-// then the standard object's own is kept). Returns 0 when there is none.
+// then the standard object's own is kept) in the role `role` (0: its own).
+// Returns 0 when there is none. The accessibility library is loaded when a
+// screen reader first asks, not when the program starts.
 LRESULT accessible_object(HWND control, WPARAM wparam, const std::wstring& name,
-                          const std::wstring& description);
+                          const std::wstring& description, long role = 0);
 
 } // namespace vornix::win32

@@ -1,49 +1,49 @@
 #include "fonts.hpp"
 
-#include <array>
+#include "system.hpp"
+#include "wide_text.hpp"
+
 #include <cmath>
 #include <cwchar>
-#include <span>
 
 namespace vornix::win32 {
 namespace {
 
-// The designed name first; newer Windows call the Kai face 楷体.
-constexpr std::array<const wchar_t*, 1> kSong{L"宋体"};
-constexpr std::array<const wchar_t*, 2> kKai{L"楷体_GB2312", L"楷体"};
-
-bool face_is(HFONT font, const wchar_t* face) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
-    std::array<wchar_t, LF_FACESIZE> chosen{};
-    GetTextFaceW(dc, static_cast<int>(chosen.size()), chosen.data());
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return std::wcscmp(chosen.data(), face) == 0;
+int CALLBACK note_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0; // one is enough
 }
 
-HFONT chinese_font(std::span<const wchar_t* const> faces, const ui::FontSpec& spec, int dpi) {
-    HFONT font = nullptr;
-    for (const wchar_t* face : faces) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
-        font = CreateFontW(font_height(spec.points, dpi), 0, 0, 0, FW_NORMAL, FALSE,
-                           spec.underline ? TRUE : FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-        if (face_is(font, face)) {
-            break;
-        }
+bool installed(const std::wstring& face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = GB2312_CHARSET;
+    if (face.size() >= LF_FACESIZE) {
+        return false;
     }
-    return font;
+    std::wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, note_found, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
 }
 
-HFONT system_font(const ui::FontSpec& spec, int dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
-                               static_cast<UINT>(dpi));
-    LOGFONTW font = metrics.lfMessageFont;
+// Chosen once: the fonts a computer has do not change under a running program.
+const std::wstring& face_of(ui::Typeface typeface) {
+    static const std::wstring song = first_installed_face(ui::faces_of(ui::Typeface::Song));
+    static const std::wstring kai = first_installed_face(ui::faces_of(ui::Typeface::Kai));
+    return typeface == ui::Typeface::Kai ? kai : song;
+}
+
+HFONT chinese_font(const ui::Font& spec, int dpi) {
+    return CreateFontW(font_height(spec.points, dpi), 0, 0, 0, FW_NORMAL, FALSE,
+                       spec.underline ? TRUE : FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face_of(spec.face).c_str());
+}
+
+HFONT system_font(const ui::Font& spec, int dpi) {
+    LOGFONTW font = nonclient_metrics(dpi).lfMessageFont;
     if (spec.points > 0) {
         font.lfHeight = font_height(spec.points, dpi);
     }
@@ -52,6 +52,15 @@ HFONT system_font(const ui::FontSpec& spec, int dpi) {
 }
 
 } // namespace
+
+std::wstring first_installed_face(std::span<const std::string_view> faces) {
+    for (const std::string_view face : faces) {
+        if (std::wstring name = sysinfo::wide(face); installed(name)) {
+            return name;
+        }
+    }
+    return nonclient_metrics(system_dpi()).lfMessageFont.lfFaceName;
+}
 
 int font_height(double points, int dpi) {
     return -static_cast<int>(std::lround(points * dpi / 72.0));
@@ -63,25 +72,25 @@ Fonts::~Fonts() {
     }
 }
 
-HFONT Fonts::get(const ui::FontSpec& spec, int dpi) {
+HFONT Fonts::get(const ui::Font& spec, int dpi) {
     const Key key{spec.face, spec.points, spec.underline, dpi};
     if (const auto found = fonts_.find(key); found != fonts_.end()) {
         return found->second;
     }
-    HFONT font = nullptr;
-    switch (spec.face) {
-    case ui::Typeface::Song:
-        font = chinese_font(kSong, spec, dpi);
-        break;
-    case ui::Typeface::Kai:
-        font = chinese_font(kKai, spec, dpi);
-        break;
-    case ui::Typeface::SystemDefault:
-        font = system_font(spec, dpi);
-        break;
-    }
+    HFONT font =
+        spec.face == ui::Typeface::SystemDefault ? system_font(spec, dpi) : chinese_font(spec, dpi);
     fonts_.emplace(key, font);
     return font;
+}
+
+void Fonts::forget_other_than(int dpi) {
+    std::erase_if(fonts_, [dpi](const auto& entry) {
+        const bool other = std::get<3>(entry.first) != dpi;
+        if (other) {
+            DeleteObject(entry.second);
+        }
+        return other;
+    });
 }
 
 } // namespace vornix::win32

@@ -1,5 +1,5 @@
-// Form1 on Windows: an ordinary sizable window with the main window's
-// controls, its rule drawn with a not-xor pen, and the program's one About window.
+// Form1 on Windows: the main window's rules (ui::MainForm) in a window built
+// from their table, and the program's other windows, which it makes and shows.
 #pragma once
 
 #include "about_window.hpp"
@@ -10,33 +10,23 @@
 
 namespace vornix::win32 {
 
-class MainWindow final : public FormWindow, private ui::AboutHost {
+class MainWindow final : public FormWindow, private ui::Windows {
   public:
     // Builds the window and runs its load step; hidden until shown.
-    MainWindow(Services& services, OpenWindows& windows, sysinfo::Registry& registry);
+    MainWindow(Services& services, ui::OpenWindows& windows, sysinfo::Registry& registry);
     ~MainWindow() override;
+    using FormWindow::show;
 
-    void show(int show_command);
     // The About window while it is open, else nullptr.
     AboutWindow* about() const;
 
   private:
-    void on_clicked(std::string_view control) override;
-    void on_mouse_moved(std::string_view control) override;
-    void on_mouse_pressed(std::string_view control) override;
-    void on_mouse_released(std::string_view control, bool over_control) override;
-    void on_enter(std::string_view control) override;
-    void on_space(std::string_view control) override;
-    bool on_copy_answer(std::string_view control) override;
-    void on_context_menu(std::string_view control, POINT where) override;
-    void on_placed() override;
-    void paint(HDC dc) override;
-    bool about_is_open() const override;
-    void open_about() override;
-    void show_about() override;
+    bool is_open(ui::Secondary window) const override;
+    void open(ui::Secondary window) override;
+    void show(ui::Secondary window) override;
 
     ui::MainForm form_;
-    OpenWindows& windows_;
+    ui::OpenWindows& windows_;
     sysinfo::Registry& registry_;
     std::unique_ptr<AboutWindow> about_;
 };

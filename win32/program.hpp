@@ -1,4 +1,4 @@
-// Start-up on Windows: the main window, the message loop, the end.
+// Start-up on Windows: the command line, the main window, the message loop, the end.
 #pragma once
 
 #include "services.hpp"

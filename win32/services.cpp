@@ -1,9 +1,8 @@
 #include "services.hpp"
 
 #include "app_info.hpp"
+#include "system.hpp"
 #include "wide_text.hpp"
-
-#include <shellapi.h>
 
 namespace vornix::win32 {
 
@@ -12,10 +11,6 @@ void DesktopServices::show_message(HWND owner, const std::wstring& text) {
 }
 
 bool DesktopServices::start_program(const std::wstring& path) {
-    // A NUL would cut the path short and start some other program.
-    if (path.empty() || path.find(L'\0') != std::wstring::npos) {
-        return false;
-    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -31,8 +26,21 @@ bool DesktopServices::start_program(const std::wstring& path) {
     return true;
 }
 
-void DesktopServices::open_page(HWND owner, const std::wstring& address) {
-    ShellExecuteW(owner, L"open", address.c_str(), L"", L"", SW_SHOW);
+// The shell is loaded when a page is first opened, not when the program starts.
+bool DesktopServices::open_page(HWND owner, const std::wstring& address) {
+    using ShellExecuteCall = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    HMODULE shell = system_library(L"shell32.dll");
+    const auto execute = shell == nullptr
+                             ? nullptr
+                             : reinterpret_cast<ShellExecuteCall>(
+                                   reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")));
+    if (execute == nullptr) {
+        return false;
+    }
+    start_com();
+    // Above 32 means success; anything else is an error code.
+    return reinterpret_cast<INT_PTR>(execute(owner, L"open", address.c_str(), L"", L"", SW_SHOW)) >
+           32;
 }
 
 } // namespace vornix::win32

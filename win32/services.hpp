@@ -21,8 +21,9 @@ class Services {
     // Returns false when it could not be started.
     virtual bool start_program(const std::wstring& path) = 0;
 
-    // Opens the address with the shell's "open" operation; the outcome is not reported.
-    virtual void open_page(HWND owner, const std::wstring& address) = 0;
+    // Opens the address with the shell's "open" operation; false when the
+    // shell could not.
+    virtual bool open_page(HWND owner, const std::wstring& address) = 0;
 };
 
 // The real system: MessageBoxW, CreateProcessW, ShellExecuteW.
@@ -30,7 +31,7 @@ class DesktopServices final : public Services {
   public:
     void show_message(HWND owner, const std::wstring& text) override;
     bool start_program(const std::wstring& path) override;
-    void open_page(HWND owner, const std::wstring& address) override;
+    bool open_page(HWND owner, const std::wstring& address) override;
 };
 
 } // namespace vornix::win32

@@ -50,7 +50,7 @@ wine 'C:\Program Files\Vornix\vornix.exe' </dev/null >/dev/null 2>&1 &
 running=$!
 sleep 3
 check "installed program keeps running" kill -0 "$running"
-check "with its window" wine "$probe" VornixForm1 </dev/null
+check "with its window" wine "$probe" VornixForm </dev/null
 wine taskkill /f /im vornix.exe </dev/null >/dev/null 2>&1 || true
 wait "$running" 2>/dev/null || true
 

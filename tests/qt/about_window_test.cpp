@@ -1,7 +1,6 @@
 #include "main_window_fixture.hpp"
 #include "scoped_env.hpp"
 
-#include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -12,17 +11,17 @@ const QString kUnavailable = QStringLiteral("此时系统信息不可用");
 
 class AboutWindowTest : public MainWindowTest {
   protected:
-    QDialog* about() {
+    QWidget* about() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (widget->objectName() == "frmAbout" && widget->isVisible()) {
-                return qobject_cast<QDialog*>(widget);
+                return widget;
             }
         }
         return nullptr;
     }
-    QDialog& open_about() {
+    QWidget& open_about() {
         click("Command2");
-        QDialog* window = about();
+        QWidget* window = about();
         EXPECT_NE(window, nullptr);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
         return *window;
@@ -47,7 +46,7 @@ class AboutWindowTest : public MainWindowTest {
 };
 
 TEST_F(AboutWindowTest, WidgetsShowTheLoadedAndDesignedTexts) {
-    QDialog& window = open_about();
+    QWidget& window = open_about();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("关于 Vornix"));
     EXPECT_EQ(in_about<QLabel>("lblVersion").text(), QStringLiteral("版本 1.0.1"));
     EXPECT_EQ(in_about<QLabel>("lblTitle").text(), QStringLiteral("Vornix"));
@@ -62,7 +61,7 @@ TEST_F(AboutWindowTest, WidgetsShowTheLoadedAndDesignedTexts) {
 }
 
 TEST_F(AboutWindowTest, FixedDialogInItsPlaceWithCloseButtonOnly) {
-    QDialog& window = open_about();
+    QWidget& window = open_about();
     EXPECT_EQ(window.size(), QSize(382, 237));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.geometry().topLeft(), QPoint(156, 129));
@@ -97,7 +96,7 @@ TEST_F(AboutWindowTest, AboutTwiceShowsOneWindowAndTheMainWindowStaysUsable) {
 }
 
 TEST_F(AboutWindowTest, EscapeClosesAndReopeningLoadsAFreshWindow) {
-    QDialog& window = open_about();
+    QWidget& window = open_about();
     QTest::keyClick(&window, Qt::Key_Escape);
     settle();
     EXPECT_EQ(about_windows(), 0) << "closed and unloaded";
@@ -122,7 +121,7 @@ TEST_F(AboutWindowTest, EnterClosesUnlessTheFocusIsOnSystemInformation) {
 
 TEST_F(AboutWindowTest, AltSPressesSystemInformation) {
     const ScopedEnv path("PATH", "");
-    QDialog& window = open_about();
+    QWidget& window = open_about();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
     // An access key presses its button with a short animation.

@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
 

@@ -15,7 +15,7 @@ using namespace vornix::ui;
 namespace {
 
 // clang-format off
-constexpr std::array<ControlSpec, 4> kTable{{
+constexpr std::array<ControlRow, 4> kTable{{
     {"Cover",  ControlKind::Label,    "cover", 0,   0,  300, 300, {}, 0x000000FF,    2, "覆盖"},
     {"Box",    ControlKind::EntryBox, "",      150, 150, 300, 300, {}, kSystemColour, 1, "输入框"},
     {"Go",     ControlKind::Button,   "&Go",   600, 0,  300, 150, {}, kSystemColour, 0, "按钮"},

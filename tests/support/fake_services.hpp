@@ -27,7 +27,10 @@ class FakeServices : public qt::Services {
         started.push_back(path);
         return program_exists(path);
     }
-    void open_url(QWidget*, const QUrl& address) override { opened.push_back(address); }
+    bool open_url(QWidget*, const QUrl& address) override {
+        opened.push_back(address);
+        return true;
+    }
     void announce(QWidget& control) override { announced.push_back(&control); }
 
     std::vector<ShownMessage> messages;

@@ -72,14 +72,19 @@ TEST_F(StartSysInfoTest, EveryFailureEndsInTheOneMessage) {
              t.shell.can_start = false;
          },
          {"/nowhere/msinfo32"}},
-        {"first_value_of_another_type_starts_an_empty_path",
+        {"first_value_of_another_type_gives_an_empty_path",
          [](StartSysInfoTest& t) {
              t.registry.put(kProgramPathKey, kProgramPathValue, ValueType::ExpandString,
                             "%windir%\\msinfo32.exe");
              t.set_program_folder();
              t.put_msinfo32_in_folder();
          },
-         {""}},
+         {}},
+        {"path_with_a_nul_inside",
+         [](StartSysInfoTest& t) {
+             t.set_program_path({"/bin/sh\0x", 9});
+         },
+         {}},
         {"value_of_zero_bytes",
          [](StartSysInfoTest& t) {
              t.registry.put(kProgramPathKey, kProgramPathValue, ValueType::String, "");

@@ -30,8 +30,13 @@ TEST_F(AboutFormTest, OkClosesAndSystemInformationStartsTheProgramOrSaysItCannot
     form.clicked("cmdSysInfo");
     EXPECT_EQ(view.started, std::vector<std::string>{"C:\\msinfo32.exe"});
     EXPECT_EQ(view.closes, 0);
-    form.clicked(ui::AboutForm::default_button());
-    EXPECT_EQ(view.closes, 1);
+    form.key_pressed("cmdSysInfo", ui::Key::Escape);
+    EXPECT_EQ(view.closes, 1) << "Esc";
+    form.key_pressed("lblTitle", ui::Key::Enter);
+    EXPECT_EQ(view.closes, 2) << "Enter away from the buttons";
+    form.key_pressed("cmdSysInfo", ui::Key::Enter);
+    EXPECT_EQ(view.closes, 2) << "Enter on System Information presses it";
+    EXPECT_EQ(view.started.size(), 2u);
 }
 
 } // namespace

@@ -32,7 +32,10 @@ class FakeView : public ui::View {
     }
     void set_pointer(ui::Pointer shape) override { pointer = shape; }
     void announce(std::string_view control) override { announced.emplace_back(control); }
-    void open_page(std::string_view address) override { opened.emplace_back(address); }
+    bool open_page(std::string_view address) override {
+        opened.emplace_back(address);
+        return page_opens;
+    }
     void copy_text(std::string_view text) override { clipboard = text; }
     void close() override { ++closes; }
     bool start_program(const std::string& path) override {
@@ -51,6 +54,7 @@ class FakeView : public ui::View {
     ui::Pointer pointer = ui::Pointer::Default;
     std::vector<std::string> announced;
     std::vector<std::string> opened;
+    bool page_opens = true;
     std::string clipboard;
     int closes = 0;
     std::vector<std::string> started;

@@ -12,15 +12,15 @@ constexpr ui::Colour kBlue = 0x00FF0000;
 constexpr ui::Colour kRed = 0x000000FF;
 const std::string kRefused = "ERROR! 无法求解，请检查输入的坐标。";
 
-class FakeAboutHost : public ui::AboutHost {
+class FakeWindows : public ui::Windows {
   public:
-    bool about_is_open() const override { return open; }
-    void open_about() override {
+    bool is_open(ui::Secondary) const override { return is_shown; }
+    void open(ui::Secondary) override {
         ++opened;
-        open = true;
+        is_shown = true;
     }
-    void show_about() override { ++shown; }
-    bool open = false;
+    void show(ui::Secondary) override { ++shown; }
+    bool is_shown = false;
     int opened = 0;
     int shown = 0;
 };
@@ -34,7 +34,7 @@ class MainFormTest : public ::testing::Test {
         }
     }
     FakeView view;
-    FakeAboutHost about;
+    FakeWindows about;
     MainForm form{view, about};
 };
 
@@ -68,7 +68,7 @@ TEST_F(MainFormTest, FaultShowsItsMessageOnceAndKeepsTheAnswerUnannounced) {
 }
 
 TEST_F(MainFormTest, EnterInAnEntryBoxOrOnItsGoSolvesItsOwnExerciseOnly) {
-    using Key = MainForm::Key;
+    using ui::Key;
     type({{"Text1", "1"},
           {"Text2", "-3"},
           {"Text3", "2"},
@@ -92,6 +92,10 @@ TEST_F(MainFormTest, EnterInAnEntryBoxOrOnItsGoSolvesItsOwnExerciseOnly) {
     EXPECT_TRUE(form.key_pressed("Label17", Key::Enter));
     EXPECT_TRUE(form.key_pressed("Label17", Key::Space));
     EXPECT_EQ(view.opened.size(), 2u);
+    view.page_opens = false;
+    form.key_pressed("Label17", Key::Enter);
+    ASSERT_EQ(view.messages.size(), 1u) << "a page that does not open is said so";
+    EXPECT_TRUE(view.messages[0].ends_with(VORNIX_FEEDBACK_URL));
 }
 
 TEST_F(MainFormTest, OneMebibyteInEveryBoxStillAnswersBothExercises) {
@@ -152,21 +156,25 @@ TEST_F(MainFormTest, AboutMakesOneWindowAndShowsItOnEveryClick) {
     form.clicked("Command2");
     EXPECT_EQ(about.opened, 1);
     EXPECT_EQ(about.shown, 2);
-    about.open = false; // closed by the user
+    about.is_shown = false; // closed by the user
     form.clicked("Command2");
     EXPECT_EQ(about.opened, 2);
 }
 
-TEST_F(MainFormTest, CopyPutsExactlyTheAnswerOnTheClipboardFromItsLabelOrItsBoxes) {
+TEST_F(MainFormTest, CopyPutsExactlyTheAnswerOnTheClipboardFromItsMenuOrItsBoxes) {
     view.captions["Label4"] = "X1= 1    X2= 2";
     view.captions["Label16"] = "Y= 2 X  +-1";
-    form.copy_answer("Label16");
+    ASSERT_EQ(form.menu("Label16").size(), 2u);
+    EXPECT_FALSE(form.menu("Label16")[1].enabled) << "no exact form before GO";
+    form.menu_chosen("Label16", 0);
     EXPECT_EQ(view.clipboard, "Y= 2 X  +-1");
-    form.copy_answer("Label17");
-    EXPECT_EQ(view.clipboard, "Y= 2 X  +-1") << "only answers are copied";
-    EXPECT_TRUE(form.copy_answer_of("Text3"));
+    EXPECT_TRUE(form.menu("Label17").empty());
+    EXPECT_TRUE(form.key_pressed("Text3", ui::Key::CopyAnswer));
     EXPECT_EQ(view.clipboard, "X1= 1    X2= 2");
-    EXPECT_FALSE(form.copy_answer_of("Command1"));
+    view.clipboard.clear();
+    form.menu_chosen("Text5", 0);
+    EXPECT_EQ(view.clipboard, "Y= 2 X  +-1") << "the entry box's 复制答案";
+    EXPECT_FALSE(form.key_pressed("Command1", ui::Key::CopyAnswer));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 
 namespace vornix::testing {
 namespace {
@@ -42,7 +43,7 @@ TEST_F(Win32Test, BothExercisesAnswerIntoTheirLabelsAndAFaultKeepsTheAnswer) {
 }
 
 void expect_table_rectangles(const win32::MainWindow& window, int dpi) {
-    for (const ui::ControlSpec& row : MainForm::controls()) {
+    for (const ui::ControlRow& row : MainForm::table()) {
         const RECT area = rect_in_window(window.control(row.name));
         const RECT expected{ui::twips_to_pixels(row.left, dpi), ui::twips_to_pixels(row.top, dpi),
                             ui::twips_to_pixels(row.left + row.width, dpi),
@@ -67,8 +68,8 @@ TEST_F(Resolution, WindowAndControlsTakeTheirTableRectangles) {
     EXPECT_EQ(client.right, ui::twips_to_pixels(6510, dpi));
     // The system keeps a window within the screen: Wine's own is 1024 by 768.
     RECT frame{0, 0, 0, 0};
-    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, UINT(dpi));
-    const int room = GetSystemMetricsForDpi(SM_CYMAXTRACK, UINT(dpi)) - (frame.bottom - frame.top);
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_CONTROLPARENT);
+    const int room = GetSystemMetrics(SM_CYMAXTRACK) - (frame.bottom - frame.top);
     EXPECT_EQ(client.bottom, std::min(ui::twips_to_pixels(5970, dpi), room));
     expect_table_rectangles(window, dpi);
 }
@@ -98,8 +99,8 @@ TEST_F(Resolution, SongAndKaiByTheirChineseNamesInGb2312AndTheSystemFontElsewher
     const int dpi = window.dpi();
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, UINT(dpi));
-    for (const ui::ControlSpec& row : MainForm::controls()) {
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    for (const ui::ControlRow& row : MainForm::table()) {
         const FontSeen font = font_of(window.control(row.name));
         if (row.font.face == ui::Typeface::SystemDefault) {
             EXPECT_EQ(font.requested, metrics.lfMessageFont.lfFaceName) << row.name;
@@ -130,6 +131,18 @@ TEST_F(Win32Test, TabWalksEntryBoxesButtonsAndTheLinkInTableOrderAboveTheLabels)
     EXPECT_EQ(ChildWindowFromPoint(window.handle(), POINT{377, 45}), get("Command1"));
     EXPECT_EQ(ChildWindowFromPoint(window.handle(), POINT{281, 220}), get("Text6"));
     EXPECT_EQ(SendMessageW(get("Text1"), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << "no limit";
+}
+
+TEST_F(Win32Test, TheDefaultButtonsBorderFollowsTheFocusToEachExercisesGo) {
+    const auto is_default = [this](const char* button) {
+        return (GetWindowLongPtrW(get(button), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+    };
+    SetFocus(get("Text2"));
+    EXPECT_TRUE(is_default("Command1"));
+    EXPECT_FALSE(is_default("Command3"));
+    SetFocus(get("Text7"));
+    EXPECT_TRUE(is_default("Command3"));
+    EXPECT_FALSE(is_default("Command1"));
 }
 
 // The colour and pointer the link is drawn with, as the system asks for them.
@@ -235,6 +248,24 @@ TEST_F(Win32Test, MovedToA192DpiMonitorTheControlsTakeTheirNewRectangles) {
     EXPECT_EQ(font.lfHeight, -38) << "14.25 points at 192 DPI";
 }
 
+// Whether it is hidden until the keyboard is used is the system's UI state,
+// which Wine always answers as "show".
+TEST_F(Win32Test, TheLinkPaintsItsOwnFocusFrameWhileItHasTheFocus) {
+    HWND link = get("Label17");
+    RECT area{};
+    GetClientRect(link, &area);
+    const auto framed = [&] {
+        std::vector<int> rows(static_cast<std::size_t>(area.bottom));
+        std::iota(rows.begin(), rows.end(), 0);
+        const std::vector<COLORREF> edge =
+            print_client(link, area.right, area.bottom, area.right - 1, rows);
+        return std::ranges::count(edge, RGB(0xF0, 0xF0, 0xF0)) < std::ssize(edge);
+    };
+    EXPECT_FALSE(framed());
+    SetFocus(link);
+    EXPECT_TRUE(framed());
+}
+
 TEST_F(Win32Test, CopyPutsTheTextOnTheClipboard) {
     window.copy_text("Y= 2 X  +-1");
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -269,7 +300,7 @@ std::wstring spoken(HWND control, Getter what = &IAccessible::get_accName) {
 }
 
 TEST_F(Win32Test, ScreenReadersHearNamesAndAnAnswerByItsTextRoleAndExactFormAlsoInItsTip) {
-    for (const ui::ControlSpec& row : MainForm::controls()) {
+    for (const ui::ControlRow& row : MainForm::table()) {
         if (!row.accessible_name.empty()) {
             EXPECT_EQ(sysinfo::utf8(spoken(window.control(row.name))), row.accessible_name)
                 << row.name;

@@ -4,6 +4,7 @@
 
 #include "../sysinfo/fake_registry.hpp"
 #include "main_window.hpp"
+#include "system.hpp"
 #include "wide_text.hpp"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -25,13 +27,22 @@ class FakeServices : public win32::Services {
         started.push_back(sysinfo::utf8(path));
         return true;
     }
-    void open_page(HWND, const std::wstring& address) override {
+    bool open_page(HWND, const std::wstring& address) override {
         opened.push_back(sysinfo::utf8(address));
+        return true;
     }
     std::vector<std::string> messages;
     std::vector<std::string> started;
     std::vector<std::string> opened;
 };
+
+// VORNIX_TEST_WINDOWS7 set: every call newer than Windows 7 is looked up as
+// missing, so that the windows are made through the fallbacks.
+inline bool windows_7_only() {
+    const bool only = std::getenv("VORNIX_TEST_WINDOWS7") != nullptr;
+    win32::pretend_windows_7(only);
+    return only;
+}
 
 class Win32Test : public ::testing::Test {
   protected:
@@ -61,7 +72,8 @@ class Win32Test : public ::testing::Test {
     FakeServices services;
     FakeRegistry registry;
     int program_ends = 0;
-    win32::OpenWindows windows{[this] { ++program_ends; }};
+    ui::OpenWindows windows{[this] { ++program_ends; }};
+    bool windows_7 = windows_7_only();
     win32::MainWindow window{services, windows, registry};
 };
 

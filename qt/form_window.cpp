@@ -1,0 +1,264 @@
+#include "form_window.hpp"
+
+#include "controls.hpp"
+#include "units.hpp"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+#include <optional>
+
+namespace vornix::qt {
+namespace {
+
+const QKeySequence kCopyAnswer(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+
+std::string name_of(const QObject& control) {
+    return control.objectName().toStdString();
+}
+
+// The key as the rules know it; a button presses itself on Space.
+std::optional<ui::Key> key_of(const QKeyEvent& key, bool on_button) {
+    if (key.keyCombination() == kCopyAnswer[0]) {
+        return ui::Key::CopyAnswer;
+    }
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (enter && modifiers == Qt::AltModifier) {
+        return ui::Key::ShowWorking;
+    }
+    if (modifiers != Qt::NoModifier) {
+        return std::nullopt;
+    }
+    if (enter) {
+        return ui::Key::Enter;
+    }
+    if (key.key() == Qt::Key_Escape) {
+        return ui::Key::Escape;
+    }
+    if (key.key() == Qt::Key_Space && !on_button) {
+        return ui::Key::Space;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+FormWindow::FormWindow(Services& services) : services_(services) {}
+
+void FormWindow::attach(ui::Form& form) {
+    form_ = &form;
+    build_frame(form.frame());
+    build_controls(*this, form.controls(), this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { form_->clicked(name_of(*button)); });
+    }
+    form.load();
+}
+
+void FormWindow::build_frame(const ui::WindowFrame& frame) {
+    QPalette palette = light_palette();
+    if (frame.background != ui::kSystemColour) {
+        palette.setColor(QPalette::Window, colour_from_bgr(frame.background));
+    }
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setWindowTitle(from_utf8(frame.caption));
+    const QSize client(twips_to_pixels(frame.client_width), twips_to_pixels(frame.client_height));
+    if (frame.style == ui::WindowFrame::Style::FixedDialog) {
+        setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+        setFixedSize(client);
+    } else {
+        resize(client);
+    }
+    if (frame.place) {
+        place_on_screen(frame);
+    }
+}
+
+// The stored place, moved just enough to keep the whole window on a small screen.
+void FormWindow::place_on_screen(const ui::WindowFrame& frame) {
+    const int left = twips_to_pixels(frame.place->first);
+    const int top = twips_to_pixels(frame.place->second);
+    ui::Rect client{left, top, left + width(), top + height()};
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        client = ui::keep_within(client, {available.left(), available.top(), available.right() + 1,
+                                          available.bottom() + 1});
+    }
+    setGeometry(client.left, client.top, width(), height());
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    const ui::WindowFrame& frame = form_->frame();
+    QPainter painter(this);
+    if (frame.not_xor) {
+        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    }
+    for (const ui::Rule& rule : frame.rules) {
+        painter.setPen(QPen(colour_from_bgr(rule.colour), rule.pixels, Qt::SolidLine, Qt::FlatCap));
+        const int y = twips_to_pixels(rule.y);
+        painter.drawLine(twips_to_pixels(rule.left), y, twips_to_pixels(rule.right), y);
+    }
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent*) {
+    form_->mouse_moved(ui::kBackground);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (!key_pressed(QString(), *event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool FormWindow::key_pressed(const QString& control, const QKeyEvent& key) {
+    const std::string name = control.toStdString();
+    const bool on_button =
+        !control.isEmpty() && qobject_cast<QPushButton*>(findChild<QWidget*>(control)) != nullptr;
+    const std::optional<ui::Key> known = key_of(key, on_button);
+    return known.has_value() && form_->key_pressed(name, *known);
+}
+
+void FormWindow::offer_menu(QWidget& control, const QPoint& where) {
+    const std::string name = name_of(control);
+    const std::vector<ui::MenuItem> items = form_->menu(name);
+    auto* box = qobject_cast<QLineEdit*>(&control);
+    if (items.empty() && box == nullptr) {
+        return;
+    }
+    // An entry box keeps its own menu, the rules' items below it.
+    QMenu* menu = box != nullptr ? box->createStandardContextMenu() : new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (box != nullptr && !items.empty()) {
+        menu->addSeparator();
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        QAction* action = menu->addAction(from_utf8(items[i].caption), this,
+                                          [this, name, i] { form_->menu_chosen(name, i); });
+        action->setEnabled(items[i].enabled);
+        action->setShortcut(QKeySequence(from_utf8(items[i].shortcut)));
+    }
+    menu->popup(where);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    const std::string name = name_of(*watched);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        form_->mouse_moved(name);
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            form_->mouse_pressed(name);
+        }
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (release->button() == Qt::LeftButton) {
+            const auto& widget = static_cast<const QWidget&>(*watched);
+            form_->mouse_released(name, widget.rect().contains(release->position().toPoint()));
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            form_->double_clicked(name);
+        }
+        break;
+    case QEvent::KeyPress:
+        if (key_pressed(watched->objectName(), *static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+        break;
+    case QEvent::ContextMenu:
+        offer_menu(static_cast<QWidget&>(*watched),
+                   static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::string FormWindow::text(std::string_view control) const {
+    return qt::control<QLineEdit>(*this, control).text().toStdString();
+}
+
+std::string FormWindow::caption(std::string_view control) const {
+    return qt::control<QLabel>(*this, control).text().toStdString();
+}
+
+void FormWindow::set_caption(std::string_view control, std::string_view text) {
+    qt::control<QLabel>(*this, control).setText(from_utf8(text));
+}
+
+void FormWindow::set_text_colour(std::string_view control, ui::Colour colour) {
+    qt::set_text_colour(qt::control<QWidget>(*this, control), colour);
+}
+
+void FormWindow::set_underline(std::string_view control, bool underline) {
+    auto& widget = qt::control<QWidget>(*this, control);
+    QFont font = widget.font();
+    font.setUnderline(underline);
+    widget.setFont(font);
+}
+
+void FormWindow::set_window_caption(std::string_view text) {
+    setWindowTitle(from_utf8(text));
+}
+
+void FormWindow::set_tooltip(std::string_view control, std::string_view text) {
+    qt::control<QWidget>(*this, control).setToolTip(from_utf8(text));
+}
+
+void FormWindow::set_description(std::string_view control, std::string_view text) {
+    qt::control<QWidget>(*this, control).setAccessibleDescription(from_utf8(text));
+}
+
+void FormWindow::set_pointer(ui::Pointer pointer) {
+    if (pointer == ui::Pointer::Cross) {
+        setCursor(Qt::CrossCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void FormWindow::announce(std::string_view control) {
+    services_.announce(qt::control<QWidget>(*this, control));
+}
+
+bool FormWindow::open_page(std::string_view address) {
+    return services_.open_url(this, QUrl(from_utf8(address)));
+}
+
+void FormWindow::copy_text(std::string_view text) {
+    QGuiApplication::clipboard()->setText(from_utf8(text));
+}
+
+void FormWindow::close() {
+    QWidget::close();
+}
+
+bool FormWindow::start_program(const std::string& path) {
+    return services_.start_program(from_utf8(path));
+}
+
+void FormWindow::show_message(const std::string& text) {
+    services_.show_message(this, from_utf8(text));
+}
+
+} // namespace vornix::qt

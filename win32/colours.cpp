@@ -1,0 +1,57 @@
+#include "colours.hpp"
+
+#include "system.hpp"
+
+#include <map>
+
+namespace vornix::win32 {
+namespace {
+
+// The button face and the text of a light Windows desktop.
+constexpr COLORREF kLightFace = RGB(0xF0, 0xF0, 0xF0);
+constexpr COLORREF kLightText = RGB(0, 0, 0);
+
+} // namespace
+
+COLORREF face_colour(ui::Colour background) {
+    if (high_contrast()) {
+        return GetSysColor(COLOR_BTNFACE);
+    }
+    return background == ui::kSystemColour ? kLightFace : COLORREF(background);
+}
+
+HBRUSH brush_of(COLORREF colour) {
+    static std::map<COLORREF, HBRUSH> brushes;
+    HBRUSH& brush = brushes[colour];
+    if (brush == nullptr) {
+        brush = CreateSolidBrush(colour);
+    }
+    return brush;
+}
+
+HBRUSH face_brush(ui::Colour background) {
+    return brush_of(face_colour(background));
+}
+
+COLORREF text_colour(ui::Colour wanted) {
+    if (high_contrast()) {
+        return GetSysColor(COLOR_BTNTEXT);
+    }
+    return wanted == ui::kSystemColour ? kLightText : COLORREF(wanted);
+}
+
+COLORREF link_colour(ui::Colour wanted, bool hovered) {
+    if (high_contrast()) {
+        return GetSysColor(hovered ? COLOR_HIGHLIGHTTEXT : COLOR_HOTLIGHT);
+    }
+    return text_colour(wanted);
+}
+
+COLORREF link_face(ui::Colour background, bool hovered) {
+    if (high_contrast() && hovered) {
+        return GetSysColor(COLOR_HIGHLIGHT);
+    }
+    return face_colour(background);
+}
+
+} // namespace vornix::win32

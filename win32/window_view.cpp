@@ -1,0 +1,128 @@
+// What the window's rules ask of it, done with the system's controls.
+#include "form_window.hpp"
+
+#include "system.hpp"
+#include "wide_text.hpp"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+namespace vornix::win32 {
+namespace {
+
+using sysinfo::utf8;
+using sysinfo::wide;
+
+std::wstring window_text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
+    return text;
+}
+
+} // namespace
+
+std::string FormWindow::text(std::string_view control) const {
+    return utf8(window_text(find(control).window));
+}
+
+std::string FormWindow::caption(std::string_view control) const {
+    return text(control);
+}
+
+void FormWindow::set_caption(std::string_view control, std::string_view text) {
+    SetWindowTextW(find(control).window, wide(text).c_str());
+}
+
+void FormWindow::set_text_colour(std::string_view control, ui::Colour colour) {
+    Control& target = find(control);
+    // Mouse moves set the link's colour again and again; repaint only on a change.
+    if (target.colour != colour) {
+        target.colour = colour;
+        InvalidateRect(target.window, nullptr, TRUE);
+    }
+}
+
+void FormWindow::set_underline(std::string_view control, bool underline) {
+    Control& target = find(control);
+    target.underline = underline;
+    ui::Font font = target.row->font;
+    font.underline = underline;
+    SendMessageW(target.window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(font, dpi_)), TRUE);
+}
+
+void FormWindow::set_window_caption(std::string_view text) {
+    SetWindowTextW(window_, wide(text).c_str());
+}
+
+void FormWindow::set_tooltip(std::string_view control, std::string_view text) {
+    if (tooltips_ == nullptr) {
+        tooltips_ =
+            CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                            0, 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        // A width makes the tip break its text at line feeds.
+        SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, pixels(ui::kTwipsPerInch * 5));
+    }
+    Control& target = find(control);
+    std::wstring tip = wide(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(target.window);
+    tool.lpszText = tip.data();
+    SendMessageW(tooltips_, target.has_tooltip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
+    target.has_tooltip = true;
+}
+
+void FormWindow::set_description(std::string_view control, std::string_view text) {
+    find(control).description = wide(text);
+}
+
+void FormWindow::set_pointer(ui::Pointer pointer) {
+    pointer_ = pointer;
+}
+
+void FormWindow::announce(std::string_view control) {
+    HWND target = find(control).window;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, target, OBJID_WINDOW, CHILDID_SELF);
+}
+
+bool FormWindow::open_page(std::string_view address) {
+    return services_.open_page(window_, wide(address));
+}
+
+void FormWindow::copy_text(std::string_view text) {
+    if (!OpenClipboard(window_)) {
+        return;
+    }
+    EmptyClipboard();
+    const std::wstring units = wide(text);
+    const std::size_t bytes = (units.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory != nullptr) {
+        std::memcpy(GlobalLock(memory), units.c_str(), bytes);
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+void FormWindow::close() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
+bool FormWindow::start_program(const std::string& path) {
+    return services_.start_program(wide(path));
+}
+
+void FormWindow::show_message(const std::string& text) {
+    services_.show_message(window_, wide(text));
+}
+
+} // namespace vornix::win32

@@ -13,7 +13,10 @@
 
 namespace {
 
+// The hicolor theme's sizes, and the .ico's: Windows takes 20, 24 and 40
+// pixels for the title bar and Alt+Tab at 125 % and 150 %.
 constexpr int kSizes[] = {16, 32, 48, 64, 128, 256};
+constexpr int kIcoSizes[] = {16, 20, 24, 32, 40, 48, 64, 128, 256};
 
 QByteArray png_of(int size) {
     QByteArray bytes;
@@ -61,18 +64,18 @@ QByteArray dib_of(int size) {
 
 // An .ico for every Windows: bitmaps up to 48 pixels, and PNG at 256, which
 // Windows reads since Vista; the title bar and the taskbar use the bitmaps.
-QByteArray ico_of(const std::vector<QByteArray>& pngs) {
+QByteArray ico_of() {
     QByteArray ico;
     put<quint16>(ico, 0);
     put<quint16>(ico, 1);
-    put<quint16>(ico, static_cast<quint16>(pngs.size()));
+    put<quint16>(ico, static_cast<quint16>(std::size(kIcoSizes)));
     std::vector<QByteArray> images;
-    for (std::size_t i = 0; i < pngs.size(); ++i) {
-        images.push_back(kSizes[i] <= 48 ? dib_of(kSizes[i]) : pngs[i]);
+    for (const int size : kIcoSizes) {
+        images.push_back(size <= 48 ? dib_of(size) : png_of(size));
     }
     quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
-        const int size = kSizes[i];
+        const int size = kIcoSizes[i];
         ico.append(static_cast<char>(size >= 256 ? 0 : size));
         ico.append(static_cast<char>(size >= 256 ? 0 : size));
         ico.append('\0').append('\0');
@@ -101,12 +104,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    std::vector<QByteArray> pngs;
     for (const int size : kSizes) {
-        pngs.push_back(png_of(size));
-        if (!write(out.filePath(QStringLiteral("vornix-%1.png").arg(size)), pngs.back())) {
+        if (!write(out.filePath(QStringLiteral("vornix-%1.png").arg(size)), png_of(size))) {
             return 1;
         }
     }
-    return write(out.filePath("vornix.ico"), ico_of(pngs)) ? 0 : 1;
+    return write(out.filePath("vornix.ico"), ico_of()) ? 0 : 1;
 }

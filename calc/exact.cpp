@@ -9,8 +9,6 @@ namespace {
 
 using boost::multiprecision::msb;
 
-constexpr int kShownDigits = 15;
-
 Integer power_of_ten(long long exponent) {
     return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
 }
@@ -92,20 +90,20 @@ void check_range(const Exact& value) {
     }
 }
 
-std::string show_exact(const Exact& value) {
+std::string show_exact(const Exact& value, int shown_digits) {
     if (value == 0) {
         return " 0";
     }
     const Exact magnitude = abs(value);
     long long exponent = decimal_exponent(magnitude);
-    Integer rounded = round_half_away(scaled(magnitude, kShownDigits - 1 - exponent));
-    if (rounded == power_of_ten(kShownDigits)) {
-        rounded = power_of_ten(kShownDigits - 1);
+    Integer rounded = round_half_away(scaled(magnitude, shown_digits - 1 - exponent));
+    if (rounded == power_of_ten(shown_digits)) {
+        rounded = power_of_ten(shown_digits - 1);
         ++exponent;
     }
     std::string digits = rounded.str();
     digits.erase(digits.find_last_not_of('0') + 1);
-    const bool plain = exponent >= -4 && exponent < kShownDigits;
+    const bool plain = exponent >= -4 && exponent < shown_digits;
     const std::string sign = value < 0 ? "-" : " ";
     return sign + (plain ? plain_form(digits, exponent) : exponent_form(digits, exponent));
 }
@@ -139,3 +137,28 @@ std::string show_number(double value) {
 }
 
 } // namespace vornix::calc
+
+namespace vornix::calc::detail {
+
+double nearest_double(const Exact& value) {
+    return value.convert_to<double>();
+}
+
+std::string decimal_text(const Decimal& number) {
+    if (number.mantissa == 0) {
+        return "0";
+    }
+    std::string digits = number.mantissa.str();
+    long long exponent = number.exponent;
+    const std::size_t kept = digits.find_last_not_of('0') + 1;
+    exponent += static_cast<long long>(digits.size() - kept);
+    digits.resize(kept);
+    const long long leading = exponent + static_cast<long long>(digits.size()) - 1;
+    const std::string sign = number.negative ? "−" : "";
+    if (leading < -6 || leading > 20) {
+        return sign + exponent_form(digits, leading);
+    }
+    return sign + plain_form(digits, leading);
+}
+
+} // namespace vornix::calc::detail

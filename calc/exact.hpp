@@ -1,8 +1,11 @@
 // Exact numbers shared by the entry rule, the display rule and the solvers.
 #pragma once
 
+#include "exercise.hpp"
+
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,8 +39,9 @@ Exact to_exact(double finite_value);
 // on, where even the display would round above the largest double.
 void check_range(const Exact& value);
 
-// Rounds half away from zero to 15 significant digits and writes the display form.
-std::string show_exact(const Exact& value);
+// Rounds half away from zero to `digits` significant digits and writes the
+// display form (plain below 10^digits, else in E notation).
+std::string show_exact(const Exact& value, int digits = 15);
 
 // Square root of a non-negative value: exact when it is rational, otherwise
 // correct to well over 30 significant digits.
@@ -54,5 +58,59 @@ struct Roots {
     Exact x2;
 };
 Roots quadratic_roots(const Exact& a, const Exact& b, const Exact& c, const Exact& delta);
+
+// A typed number written back exactly, as a textbook prints data: "0.5",
+// "−3", "1.2E+300" (where plain digits would run past 20 places).
+std::string decimal_text(const Decimal& number);
+
+// The numbers of one GO of the quadratic, read once. Outside `Solved`, only
+// the numbers read before the fault are set.
+struct QuadraticNumbers {
+    Outcome outcome = Outcome::OutOfRange;
+    Decimal typed_a, typed_b, typed_c;
+    Exact a, b, c;
+    Exact delta;                // a ≠ 0
+    std::optional<Roots> roots; // a ≠ 0 and delta ≥ 0; the one root in x1 when a = 0
+};
+QuadraticNumbers read_quadratic(std::string_view a, std::string_view b, std::string_view c);
+// The answer text of a solved quadratic.
+std::string quadratic_answer(const QuadraticNumbers& numbers);
+
+struct LineNumbers {
+    Outcome outcome = Outcome::OutOfRange;
+    Decimal typed_x1, typed_y1, typed_x2, typed_y2;
+    Exact x1, y1, x2, y2;
+    Exact k, b; // Solved only
+};
+LineNumbers read_line(std::string_view x1, std::string_view y1, std::string_view x2,
+                      std::string_view y2);
+std::string line_answer(const LineNumbers& numbers);
+
+// The exact forms of solved exercises.
+ExactQuadratic exact_quadratic_of(const QuadraticNumbers& numbers);
+ExactLine exact_line_of(const LineNumbers& numbers);
+
+// "-5/4", "3"; a number past 20 digits as its rounded decimal after "≈".
+std::string fraction_text(const Exact& value);
+bool too_long(const std::string& fraction);
+
+// value = square² · free with `free` square-free, when that can be proven cheaply.
+struct SquareFree {
+    Integer square = 1;
+    Integer free = 1;
+};
+std::optional<SquareFree> square_free(Integer value);
+
+// a·X² + b·X + c with integer coefficients without a common factor: the same
+// roots, the smallest numbers (the sign of a kept).
+struct Primitive {
+    Integer a;
+    Integer b;
+    Integer c;
+};
+Primitive primitive(const Exact& a, const Exact& b, const Exact& c);
+
+// The nearest double, or an infinity beyond the double range.
+double nearest_double(const Exact& value);
 
 } // namespace vornix::calc::detail

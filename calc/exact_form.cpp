@@ -11,11 +11,8 @@
 #include <type_traits>
 #include <vector>
 
-namespace vornix::calc {
+namespace vornix::calc::detail {
 namespace {
-
-using detail::Exact;
-using detail::Integer;
 
 constexpr std::size_t kMostDigits = 20;
 constexpr std::uint32_t kTrialDivisionBound = 1'000'000;
@@ -26,21 +23,16 @@ bool short_enough(const Integer& value) {
 }
 
 std::string plain(const Exact& value) {
-    std::string text = detail::show_exact(value);
+    std::string text = show_exact(value);
     return text[0] == ' ' ? text.substr(1) : text;
 }
 
-// "-5/4", "3"; a number past 20 digits as its rounded decimal after "≈".
 std::string fraction(const Exact& value) {
-    if (!short_enough(numerator(value)) || !short_enough(denominator(value))) {
-        return "≈" + plain(value);
-    }
-    const std::string top = numerator(value).str();
-    return denominator(value) == 1 ? top : top + "/" + denominator(value).str();
+    return fraction_text(value);
 }
 
 bool approximate(const std::string& number) {
-    return number.starts_with("≈");
+    return too_long(number);
 }
 
 // The primes below 1000, enough for any number below 10^6.
@@ -81,14 +73,6 @@ const std::vector<std::uint32_t>& small_primes() {
     }();
     return primes;
 }
-
-// value = square * square * free with `free` square-free, when that can be
-// proven by trial division up to 10^6: what is left then is 1, a prime (below
-// 10^12), or a perfect square.
-struct SquareFree {
-    Integer square = 1;
-    Integer free = 1;
-};
 
 std::uint64_t remainder(const Integer& value, std::uint32_t divisor) {
     return boost::multiprecision::integer_modulus(value, divisor);
@@ -133,6 +117,10 @@ std::size_t trial_divide(Number& rest, SquareFree& parts, std::size_t next) {
     return next;
 }
 
+} // namespace
+
+// Proven by trial division up to 10^6: what is left then is 1, a prime
+// (below 10^12), or a perfect square.
 std::optional<SquareFree> square_free(Integer rest) {
     SquareFree parts;
     const std::size_t next = trial_divide(rest, parts, 0);
@@ -151,6 +139,8 @@ std::optional<SquareFree> square_free(Integer rest) {
     }
     return parts;
 }
+
+namespace {
 
 std::string times_root(const Integer& n, const Integer& r) {
     return (n == 1 ? std::string() : n.str()) + "√" + r.str();
@@ -178,13 +168,7 @@ RootForm radical_root(const Integer& m, const Integer& n, const Integer& r, cons
     return {m.str(), n.str(), r.str(), d.str(), radical_text(m, n, r, d)};
 }
 
-// a*X^2 + b*X + c with integer coefficients without a common factor: the same
-// roots, the smallest numbers.
-struct Primitive {
-    Integer a;
-    Integer b;
-    Integer c;
-};
+} // namespace
 
 Primitive primitive(const Exact& a, const Exact& b, const Exact& c) {
     using boost::multiprecision::lcm;
@@ -197,6 +181,8 @@ Primitive primitive(const Exact& a, const Exact& b, const Exact& c) {
     p.c /= common;
     return p;
 }
+
+namespace {
 
 // A root of at most 20 digits has a primitive equation within these bounds
 // ((dX - m)^2 = n^2 r for an irrational root, so |a| <= d^2, |b| <= 2|m|d,
@@ -255,28 +241,24 @@ std::string opening(bool up) {
     return up ? "开口向上" : "开口向下";
 }
 
-ExactQuadratic quadratic_form(const Exact& a, const Exact& b, const Exact& c) {
+ExactQuadratic quadratic_form(const QuadraticNumbers& n) {
     ExactQuadratic form;
-    const Exact delta = b * b - 4 * a * c;
-    detail::check_range(delta);
-    form.kind = delta < 0 ? ExactQuadratic::Kind::NoRealRoots : ExactQuadratic::Kind::Roots;
-    form.delta = fraction(delta);
-    const Exact h = -b / (2 * a);
+    const Exact& a = n.a;
+    form.kind = n.roots ? ExactQuadratic::Kind::Roots : ExactQuadratic::Kind::NoRealRoots;
+    form.delta = fraction(n.delta);
+    const Exact h = -n.b / (2 * a);
     form.vertex_x = fraction(h);
-    form.vertex_y = fraction(-delta / (4 * a));
+    form.vertex_y = fraction(-n.delta / (4 * a));
     form.opens_up = a > 0;
     std::string roots_line;
-    if (delta >= 0) {
-        const detail::Roots decimals = detail::quadratic_roots(a, b, c, delta);
-        detail::check_range(decimals.x1);
-        detail::check_range(decimals.x2);
-        if (const auto simplest = simplest_roots(primitive(a, b, c))) {
+    if (n.roots) {
+        if (const auto simplest = simplest_roots(primitive(a, n.b, n.c))) {
             std::tie(form.x1, form.x2) = *simplest;
             roots_line = "精确解：X1=" + form.x1.text + "，X2=" + form.x2.text + "\n";
         } else {
             form.simplified = false;
-            form.x1 = decimal_root(decimals.x1);
-            form.x2 = decimal_root(decimals.x2);
+            form.x1 = decimal_root(n.roots->x1);
+            form.x2 = decimal_root(n.roots->x2);
             roots_line = "精确解：无法化简，X1" + form.x1.text + "，X2" + form.x2.text + "\n";
         }
     }
@@ -285,12 +267,7 @@ ExactQuadratic quadratic_form(const Exact& a, const Exact& b, const Exact& c) {
     return form;
 }
 
-ExactQuadratic linear_form(const Exact& b, const Exact& c) {
-    if (b == 0) {
-        throw ArithmeticFault();
-    }
-    const Exact x = -c / b;
-    detail::check_range(x);
+ExactQuadratic linear_form(const Exact& x) {
     ExactQuadratic form;
     form.kind = ExactQuadratic::Kind::Linear;
     form.x1 = rational_root(x);
@@ -323,41 +300,51 @@ std::string line_equation(const Exact& k, const Exact& b) {
 
 } // namespace
 
-std::optional<ExactQuadratic> exact_quadratic(std::string_view a_text, std::string_view b_text,
-                                              std::string_view c_text) {
-    try {
-        const Exact a = detail::read_exact(a_text);
-        const Exact b = detail::read_exact(b_text);
-        const Exact c = detail::read_exact(c_text);
-        return a == 0 ? linear_form(b, c) : quadratic_form(a, b, c);
-    } catch (const ArithmeticFault&) {
-        return std::nullopt;
+std::string fraction_text(const Exact& value) {
+    if (!short_enough(numerator(value)) || !short_enough(denominator(value))) {
+        return "≈" + plain(value);
     }
+    const std::string top = numerator(value).str();
+    return denominator(value) == 1 ? top : top + "/" + denominator(value).str();
 }
 
-std::optional<ExactLine> exact_line(std::string_view x1_text, std::string_view y1_text,
-                                    std::string_view x2_text, std::string_view y2_text) {
-    try {
-        const Exact x1 = detail::read_exact(x1_text);
-        const Exact y1 = detail::read_exact(y1_text);
-        const Exact x2 = detail::read_exact(x2_text);
-        const Exact y2 = detail::read_exact(y2_text);
-        if (x1 == x2 || y2 == y1) {
-            return std::nullopt;
-        }
-        const Exact k = (y2 - y1) / (x2 - x1);
-        detail::check_range(k);
-        const Exact b = y1 - k * x1;
-        detail::check_range(b);
-        ExactLine line{fraction(k), fraction(b), fraction(-b / k), {}};
-        line.text = "精确解：" + line_equation(k, b) + "\n" +
-                    (b == 0 ? std::string("过原点 (0, 0)")
-                            : "与 Y 轴交于 (0, " + line.intercept + ")，与 X 轴交于 (" +
-                                  line.x_crossing + ", 0)");
-        return line;
-    } catch (const ArithmeticFault&) {
+bool too_long(const std::string& fraction) {
+    return fraction.starts_with("≈");
+}
+
+ExactQuadratic exact_quadratic_of(const QuadraticNumbers& numbers) {
+    return numbers.a == 0 ? linear_form(numbers.roots->x1) : quadratic_form(numbers);
+}
+
+ExactLine exact_line_of(const LineNumbers& n) {
+    ExactLine line{fraction(n.k), fraction(n.b), fraction(-n.b / n.k), {}};
+    line.text = "精确解：" + line_equation(n.k, n.b) + "\n" +
+                (n.b == 0 ? std::string("过原点 (0, 0)")
+                          : "与 Y 轴交于 (0, " + line.intercept + ")，与 X 轴交于 (" +
+                                line.x_crossing + ", 0)");
+    return line;
+}
+
+} // namespace vornix::calc::detail
+
+namespace vornix::calc {
+
+std::optional<ExactQuadratic> exact_quadratic(std::string_view a, std::string_view b,
+                                              std::string_view c) {
+    const detail::QuadraticNumbers numbers = detail::read_quadratic(a, b, c);
+    if (numbers.outcome != Outcome::Solved) {
         return std::nullopt;
     }
+    return detail::exact_quadratic_of(numbers);
+}
+
+std::optional<ExactLine> exact_line(std::string_view x1, std::string_view y1, std::string_view x2,
+                                    std::string_view y2) {
+    const detail::LineNumbers numbers = detail::read_line(x1, y1, x2, y2);
+    if (numbers.outcome != Outcome::Solved) {
+        return std::nullopt;
+    }
+    return detail::exact_line_of(numbers);
 }
 
 } // namespace vornix::calc

@@ -1,0 +1,430 @@
+// The working of a quadratic equation as a grade-9 textbook writes it:
+// the equation made integer and primitive with a positive a, each step a line
+// of its own, then 公式法, 配方法 or 因式分解法.
+#include "working.hpp"
+#include "writing.hpp"
+
+#include <boost/multiprecision/integer.hpp>
+
+namespace vornix::calc::detail {
+namespace {
+
+using boost::multiprecision::gcd;
+
+// The integer equation the methods work on, a > 0 and no common factor, and
+// the steps that made it.
+struct Prepared {
+    Integer a;
+    Integer b;
+    Integer c;
+    std::vector<Formula> lines;
+    std::vector<std::array<std::string, 3>> equations;
+};
+
+Formula equation(const Exact& a, const Exact& b, const Exact& c) {
+    Line line;
+    line << polynomial(coefficient_of(a), coefficient_of(b), coefficient_of(c)) << "=0";
+    return line;
+}
+
+Prepared prepare(const QuadraticNumbers& n) {
+    Prepared p;
+    const auto step = [&p](const std::string& words, const Exact& a, const Exact& b,
+                           const Exact& c) {
+        p.lines.push_back(Line() << words << "，得 " << equation(a, b, c) << ".");
+        p.equations.push_back(record(a, b, c));
+    };
+    using boost::multiprecision::lcm;
+    const Integer scale = lcm(lcm(denominator(n.a), denominator(n.b)), denominator(n.c));
+    Exact a = n.a * scale;
+    Exact b = n.b * scale;
+    Exact c = n.c * scale;
+    if (scale != 1) {
+        step("方程两边同乘以 " + scale.str(), a, b, c);
+    }
+    const Integer common = gcd(gcd(abs(numerator(a)), abs(numerator(b))), abs(numerator(c)));
+    if (common > 1) {
+        a /= common;
+        b /= common;
+        c /= common;
+        step("方程两边同除以 " + common.str(), a, b, c);
+    }
+    if (a < 0) {
+        a = -a;
+        b = -b;
+        c = -c;
+        step("方程两边同乘以 " + std::string(kMinus) + "1", a, b, c);
+    }
+    p.a = numerator(a);
+    p.b = numerator(b);
+    p.c = numerator(c);
+    return p;
+}
+
+// n√r, the 1 left out.
+Formula surd(const Integer& n, const Integer& r) {
+    Line line;
+    if (n != 1) {
+        line << n.str();
+    }
+    line << root({text(r.str())});
+    return line;
+}
+
+// A root of the exact form, (m + n√r)/d, as the textbook sets it.
+Formula root_value(const RootForm& form) {
+    const Integer m(form.m);
+    const Integer n(form.n);
+    const Integer r(form.r);
+    const Integer d(form.d);
+    if (n == 0 || r == 1) {
+        return number(Exact(m) / Exact(d));
+    }
+    if (m == 0) {
+        Formula magnitude = surd(abs(n), r);
+        Line line;
+        if (n < 0) {
+            line << kMinus;
+        }
+        line << (d == 1 ? magnitude : Formula{fraction(magnitude, {text(d.str())})});
+        return line;
+    }
+    Line top;
+    top << integer_text(m) << (n < 0 ? kMinus : "+") << surd(abs(n), r);
+    return d == 1 ? Formula(top) : Formula{fraction(top, {text(d.str())})};
+}
+
+// "x₁=…，x₂=…." in the answer's order; "x₁=x₂=…." for a double root.
+Formula roots_line(std::string_view before, const ExactQuadratic& exact) {
+    Line line;
+    line << before;
+    if (exact.x1.text == exact.x2.text) {
+        line << "x₁=x₂=" << root_value(exact.x1) << ".";
+    } else {
+        line << "x₁=" << root_value(exact.x1) << "，x₂=" << root_value(exact.x2) << ".";
+    }
+    return line;
+}
+
+Formula integer(const Integer& value) {
+    return {text(integer_text(value))};
+}
+
+// "x−4", "x+3/4": x moved by h.
+Formula shifted(const Exact& h) {
+    Line line;
+    line << "x";
+    if (h != 0) {
+        line << (h > 0 ? "+" : kMinus) << number(abs(h));
+    }
+    return line;
+}
+
+Working start(Method method, const Prepared& p) {
+    return {method, p.lines, p.equations};
+}
+
+Formula formula_line() {
+    return {fraction(Line() << kMinus << "b±" << root(Line() << "b²" << kMinus << "4ac"),
+                     {text("2a")})};
+}
+
+// The value of x: (−b ± root)/(2a) written with the signs as a textbook
+// sets them; with b = 0 the ± stands before the fraction.
+Formula over(const Integer& b, const Formula& root_part, const Formula& bottom) {
+    Line line;
+    if (b == 0) {
+        return line << "±" << fraction(root_part, bottom);
+    }
+    return line << fraction(Line() << integer_text(-b) << "±" << root_part, bottom);
+}
+
+// x = (−b ± √Δ)/(2a), the surd simplified and the fraction reduced each in a step.
+Formula x_line(const Prepared& p, const Integer& delta) {
+    const Integer two_a = 2 * p.a;
+    const Formula two_a_text{text(two_a.str())};
+    Line line;
+    line << "x=" << formula_line() << "="
+         << over(p.b, {root({text(delta.str())})}, Line() << "2×" << p.a.str());
+    const std::optional<SquareFree> parts = square_free(delta);
+    if (!parts) {
+        return line << "，";
+    }
+    const bool rational = parts->free == 1;
+    const Formula simplified =
+        rational ? Formula{text(parts->square.str())} : surd(parts->square, parts->free);
+    line << "=" << over(p.b, simplified, two_a_text);
+    // Rational roots are read off (1±3)/2 directly; a surd is reduced first.
+    const Integer common = gcd(gcd(abs(p.b), parts->square), two_a);
+    if (common > 1 && !rational) {
+        const Integer d = two_a / common;
+        const Formula reduced = rational ? Formula{text(Integer(parts->square / common).str())}
+                                         : surd(parts->square / common, parts->free);
+        if (d == 1) {
+            line << "=";
+            if (p.b != 0) {
+                line << integer_text(-p.b / common);
+            }
+            line << "±" << reduced;
+        } else {
+            line << "=" << over(p.b / common, reduced, {text(d.str())});
+        }
+    } else if (common > 1 && p.b == 0) {
+        line << "=±" << number(Exact(parts->square) / Exact(two_a));
+    }
+    return line << "，";
+}
+
+Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
+    Working w = start(Method::Formula, p);
+    w.lines.push_back(Line() << "a=" << integer(p.a) << "，b=" << integer(p.b)
+                             << "，c=" << integer(p.c) << ".");
+    const Integer delta = p.b * p.b - 4 * p.a * p.c;
+    Line delta_line;
+    delta_line << "Δ=b²" << kMinus << "4ac=" << bracketed(integer(p.b), p.b < 0) << "²" << kMinus
+               << "4×" << p.a.str() << "×" << bracketed(integer(p.c), p.c < 0) << "="
+               << integer(delta);
+    if (delta < 0) {
+        w.lines.push_back(delta_line << "<0，");
+        w.lines.push_back(Line() << "方程没有实数根.");
+        return w;
+    }
+    if (delta == 0) {
+        w.lines.push_back(delta_line << "，");
+        w.lines.push_back(Line() << "方程有两个相等的实数根");
+        Line line;
+        line << "x₁=x₂=" << kMinus << fraction({text("b")}, {text("2a")}) << "=";
+        if (p.b > 0) {
+            line << kMinus;
+        }
+        line << fraction({text(Integer(abs(p.b)).str())}, Line() << "2×" << p.a.str()) << "="
+             << root_value(exact.x1) << ".";
+        w.lines.push_back(line);
+        return w;
+    }
+    w.lines.push_back(delta_line << ">0，");
+    w.lines.push_back(Line() << "方程有两个不等的实数根");
+    w.lines.push_back(x_line(p, delta));
+    w.lines.push_back(roots_line("即 ", exact));
+    return w;
+}
+
+// ±√q for q > 0, then simplified: "±√8=±2√2", "±√(17/16)=±√17/4", "±3/2".
+Formula plus_minus_root(const Exact& q) {
+    const Integer u = numerator(q);
+    const Integer v = denominator(q);
+    const Integer root_u = sqrt(u);
+    const Integer root_v = sqrt(v);
+    Line line;
+    if (root_u * root_u == u && root_v * root_v == v) {
+        return line << "±" << number(Exact(root_u) / Exact(root_v));
+    }
+    line << "±" << root(number(q));
+    const std::optional<SquareFree> parts = square_free(u * v);
+    if (!parts) {
+        return line;
+    }
+    const Integer common = gcd(parts->square, v);
+    const Integer s = parts->square / common;
+    const Integer d = v / common;
+    if (s == 1 && v == 1) {
+        return line; // √u is already as simple as it gets
+    }
+    line << "=±";
+    return d == 1 ? line << surd(s, parts->free)
+                  : line << fraction(surd(s, parts->free), {text(d.str())});
+}
+
+Working square_method(const Prepared& p, const ExactQuadratic& exact) {
+    Working w = start(Method::CompletingSquare, p);
+    const Exact a(p.a);
+    if (p.c != 0) {
+        w.lines.push_back(Line() << "移项，得 "
+                                 << polynomial(coefficient_of(a), coefficient_of(Exact(p.b)), kNoTerm)
+                                 << "=" << integer(-p.c) << ".");
+        w.equations.push_back(record(a, Exact(p.b), Exact(p.c)));
+    }
+    const Exact b = Exact(p.b) / a;
+    const Exact c = Exact(p.c) / a;
+    if (p.a != 1) {
+        w.lines.push_back(Line() << "二次项系数化为1，得 "
+                                 << polynomial(coefficient_of(1), coefficient_of(b), kNoTerm) << "="
+                                 << number(-c) << ".");
+        w.equations.push_back(record(1, b, c));
+    }
+    const Exact h = b / 2;
+    const Exact q = h * h - c;
+    if (b != 0) {
+        const Exact p_half = abs(h);
+        const Formula square = denominator(p_half) == 1
+                                   ? Formula(Line() << number(p_half) << "²")
+                                   : Formula(Line() << "(" << number(p_half) << ")²");
+        Line line;
+        line << "配方，得 " << polynomial(coefficient_of(1), coefficient_of(b), kNoTerm) << "+"
+             << square << "=";
+        if (c != 0) {
+            line << number(-c) << "+";
+        }
+        w.lines.push_back(line << square << "，");
+        w.equations.push_back(record(1, b, c));
+        w.lines.push_back(Line() << "(" << shifted(h) << ")²=" << number(q) << ".");
+        w.equations.push_back(record(1, 2 * h, h * h - q));
+    }
+    if (q < 0) {
+        w.lines.push_back(Line() << "因为任何实数的平方都不会是负数，所以方程没有实数根.");
+    } else if (q == 0) {
+        w.lines.push_back(roots_line("由此可得 ", exact));
+    } else {
+        w.lines.push_back(Line() << "由此可得 " << shifted(h) << "=" << plus_minus_root(q) << "，");
+        w.equations.push_back(record(1, 2 * h, h * h - q));
+        w.lines.push_back(roots_line("", exact));
+    }
+    return w;
+}
+
+// The linear factor q·x − p of a rational root p/q: "2x−1", "x+3", "x".
+struct Factor {
+    Integer q;
+    Integer p;
+    Formula written;
+};
+
+Factor factor_of(const RootForm& form) {
+    const Exact value = Exact(Integer(form.m)) / Exact(Integer(form.d));
+    Factor f{denominator(value), numerator(value), {}};
+    Line line;
+    if (f.q != 1) {
+        line << f.q.str();
+    }
+    line << "x";
+    if (f.p != 0) {
+        line << (f.p > 0 ? kMinus : "+") << Integer(abs(f.p)).str();
+    }
+    f.written = line;
+    return f;
+}
+
+bool is_plain_x(const Factor& f) {
+    return f.q == 1 && f.p == 0;
+}
+
+Formula in_brackets(const Factor& f) {
+    return Line() << "(" << f.written << ")";
+}
+
+Working factor_method(const Prepared& p, const ExactQuadratic& exact) {
+    Working w = start(Method::Factoring, p);
+    const Factor first = factor_of(exact.x1);
+    const Factor second = factor_of(exact.x2);
+    const auto product = record(Exact(first.q * second.q), Exact(-(first.q * second.p + second.q * first.p)),
+                                Exact(first.p * second.p));
+    Line factored;
+    factored << "因式分解，得 ";
+    if (exact.x1.text == exact.x2.text) {
+        factored << (is_plain_x(first) ? first.written : in_brackets(first)) << "²";
+    } else if (is_plain_x(first) || is_plain_x(second)) {
+        factored << "x" << in_brackets(is_plain_x(first) ? second : first);
+    } else {
+        factored << in_brackets(first) << in_brackets(second);
+    }
+    w.lines.push_back(factored << "=0.");
+    w.equations.push_back(product);
+    Line split;
+    split << "于是得 " << first.written << "=0";
+    if (exact.x1.text != exact.x2.text) {
+        split << " 或 " << second.written << "=0";
+    }
+    w.lines.push_back(split << "，");
+    w.equations.push_back(product);
+    w.lines.push_back(roots_line("", exact));
+    return w;
+}
+
+std::string decimal(const Exact& value) {
+    std::string shown = show_exact(value);
+    return shown[0] == '-' ? std::string(kMinus) + shown.substr(1) : shown.substr(1);
+}
+
+// Coefficients too long for an exact form: the formula with the decimals.
+Working decimal_formula_method(const QuadraticNumbers& n) {
+    Working w{Method::Formula, {}, {}};
+    w.lines.push_back(Line() << "a=" << decimal_text(n.typed_a) << "，b=" << decimal_text(n.typed_b)
+                             << "，c=" << decimal_text(n.typed_c) << ".");
+    const std::string delta = fraction_text(n.delta);
+    Line delta_line;
+    delta_line << "Δ=b²" << kMinus << "4ac";
+    if (too_long(delta)) {
+        delta_line << "≈" << decimal(n.delta);
+    } else {
+        delta_line << "=" << number(n.delta);
+    }
+    const bool equal = n.delta == 0;
+    w.lines.push_back(delta_line << (equal ? "，" : ">0，"));
+    w.lines.push_back(Line() << (equal ? "方程有两个相等的实数根" : "方程有两个不等的实数根"));
+    w.lines.push_back(Line() << "x=" << formula_line() << "，");
+    w.lines.push_back(Line() << "即 x₁≈" << decimal(n.roots->x1) << "，x₂≈" << decimal(n.roots->x2)
+                             << ".");
+    w.lines.push_back(Line() << "数字的位数太多，这里不能给出精确形式，以上是近似值.");
+    return w;
+}
+
+Working linear_working(const QuadraticNumbers& n) {
+    Working w{Method::Linear, {}, {}};
+    if (n.c != 0) {
+        w.lines.push_back(Line() << "移项，得 " << polynomial(kNoTerm, data_coefficient(n.b), kNoTerm)
+                                 << "=" << data(-n.c) << "，");
+        w.equations.push_back(record(0, n.b, n.c));
+    }
+    const Exact x = -n.c / n.b;
+    w.lines.push_back(Line() << "系数化为1，得 x=" << number(x) << ".");
+    w.equations.push_back(record(0, 1, -x));
+    return w;
+}
+
+void begin_with_answer_word(Working& working) {
+    if (!working.lines.empty()) {
+        working.lines.front().insert(working.lines.front().begin(), text("解："));
+        Line merged;
+        merged << working.lines.front();
+        working.lines.front() = merged;
+    }
+}
+
+} // namespace
+
+std::vector<Working> quadratic_workings(const QuadraticNumbers& n, const ExactQuadratic& exact,
+                                        std::size_t& chosen) {
+    std::vector<Working> workings;
+    chosen = 0;
+    if (n.a == 0) {
+        workings.push_back(linear_working(n));
+    } else if (!exact.simplified) {
+        workings.push_back(decimal_formula_method(n));
+    } else {
+        const Prepared p = prepare(n);
+        const bool rational = n.roots && exact.x1.r == "1" && exact.x2.r == "1";
+        workings.push_back(formula_method(p, exact));
+        workings.push_back(square_method(p, exact));
+        if (rational) {
+            workings.push_back(factor_method(p, exact));
+            chosen = 2;
+        } else if (p.a == 1 && p.b % 2 == 0) {
+            chosen = 1;
+        }
+    }
+    for (Working& working : workings) {
+        begin_with_answer_word(working);
+    }
+    return workings;
+}
+
+Formula quadratic_statement(const QuadraticNumbers& n) {
+    Line line;
+    line << "解方程 "
+         << polynomial(typed_coefficient(n.typed_a), typed_coefficient(n.typed_b),
+                       typed_coefficient(n.typed_c))
+         << "=0.";
+    return line;
+}
+
+} // namespace vornix::calc::detail

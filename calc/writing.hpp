@@ -1,0 +1,71 @@
+// How the working writes numbers, terms and polynomials, in the textbook's
+// signs ("−", "×", "±") and with fractions stacked.
+#pragma once
+
+#include "exact.hpp"
+#include "exercise.hpp"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vornix::calc::detail {
+
+inline constexpr std::string_view kMinus = "−";
+
+Math text(std::string run);
+Math fraction(Formula top, Formula bottom);
+Math root(Formula radicand);
+Math system(std::vector<Formula> equations);
+
+// Builds a formula from texts, pieces and formulas in a row.
+class Line {
+  public:
+    Line() = default;
+    Line& operator<<(std::string_view run);
+    Line& operator<<(const Math& piece);
+    Line& operator<<(const Formula& formula);
+    operator Formula() const { return formula_; }
+    const Formula& formula() const { return formula_; }
+
+  private:
+    Formula formula_;
+};
+
+// An integer in the textbook's signs: "−3".
+std::string integer_text(const Integer& value);
+
+// A result: an integer, or a reduced fraction stacked, its sign before it;
+// "≈" and the rounded decimal where it would run past 20 digits.
+Formula number(const Exact& value);
+// Data: an integer, or a short decimal as typed ("0.6"), else as number().
+Formula data(const Exact& value);
+// A negative number in parentheses, as it is written after an operator: "(−3)".
+Formula bracketed(const Formula& signed_number, bool negative);
+
+// One coefficient of a polynomial: its sign and its magnitude as written.
+struct Coefficient {
+    bool zero = false;
+    bool negative = false;
+    bool one = false; // a magnitude of 1, left out before a letter
+    Formula magnitude;
+};
+// A term left out.
+inline const Coefficient kNoTerm{true, false, false, {}};
+Coefficient coefficient_of(const Exact& value);      // results: fractions
+Coefficient data_coefficient(const Exact& value);    // data: short decimals as typed
+Coefficient typed_coefficient(const Decimal& value); // entries: exactly as typed
+
+// c₂·x² + c₁·x + c₀ with `letter` for x, zero terms left out: "x²−3x+1";
+// "0" when every one is zero. `power` names the square ("x²").
+Formula polynomial(const Coefficient& square, const Coefficient& linear,
+                   const Coefficient& constant, std::string_view letter = "x");
+
+// An equation's coefficients a, b, c as reduced fractions, for its record.
+std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c);
+
+// A rounded number for a graph's label: a short fraction, else four
+// significant digits ("0.382", "1.5E+300"), in the textbook's minus sign.
+std::string short_number(const Exact& value);
+
+} // namespace vornix::calc::detail

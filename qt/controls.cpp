@@ -1,4 +1,6 @@
 #include "controls.hpp"
+
+#include "canvas_widget.hpp"
 #include "units.hpp"
 
 #include <QApplication>
@@ -64,7 +66,7 @@ QWidget* create(ControlKind kind, QWidget& window, const ControlRow& row) {
     case ControlKind::Option:
         return new QRadioButton(from_utf8(row.caption), &window);
     case ControlKind::Canvas:
-        return new QWidget(&window);
+        return new CanvasWidget(&window);
     case ControlKind::Label:
         return label(new QLabel(from_utf8(row.caption), &window));
     case ControlKind::Link: {

@@ -1,8 +1,10 @@
 #include "form_window.hpp"
 
+#include "canvas_widget.hpp"
 #include "controls.hpp"
 #include "units.hpp"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QUrl>
 
@@ -60,9 +63,19 @@ void FormWindow::attach(ui::Form& form) {
     form_ = &form;
     build_frame(form.frame());
     build_controls(*this, form.controls(), this);
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        connect(button, &QPushButton::clicked, this,
+    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        connect(button, &QAbstractButton::clicked, this,
                 [this, button] { form_->clicked(name_of(*button)); });
+    }
+    // No meta-object of its own, so a canvas is told apart by dynamic_cast.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* canvas = dynamic_cast<CanvasWidget*>(child);
+        if (canvas == nullptr) {
+            continue;
+        }
+        canvas->set_painter([this, name = name_of(*canvas)](ui::Canvas& drawn_on) {
+            return form_->paint(name, drawn_on);
+        });
     }
     form.load();
 }
@@ -77,12 +90,21 @@ void FormWindow::build_frame(const ui::WindowFrame& frame) {
     setMouseTracking(true);
     setWindowTitle(from_utf8(frame.caption));
     const QSize client(twips_to_pixels(frame.client_width), twips_to_pixels(frame.client_height));
-    if (frame.style == ui::WindowFrame::Style::FixedDialog) {
+    switch (frame.style) {
+    case ui::WindowFrame::Style::FixedDialog:
         setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint);
         setFixedSize(client);
-    } else {
+        break;
+    case ui::WindowFrame::Style::Fixed:
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint);
+        setFixedSize(client);
+        break;
+    case ui::WindowFrame::Style::Sizable:
         resize(client);
+        break;
     }
     if (frame.place) {
         place_on_screen(frame);
@@ -251,6 +273,26 @@ void FormWindow::copy_text(std::string_view text) {
 
 void FormWindow::close() {
     QWidget::close();
+}
+
+void FormWindow::set_enabled(std::string_view control, bool enabled) {
+    qt::control<QWidget>(*this, control).setEnabled(enabled);
+}
+
+void FormWindow::set_checked(std::string_view control, bool checked) {
+    auto& option = qt::control<QRadioButton>(*this, control);
+    // Unchecking one of an exclusive group needs the group let go for a moment.
+    option.setAutoExclusive(checked);
+    option.setChecked(checked);
+    option.setAutoExclusive(true);
+}
+
+void FormWindow::repaint(std::string_view control) {
+    qt::control<QWidget>(*this, control).update();
+}
+
+void FormWindow::copy_picture(std::string_view control) {
+    QGuiApplication::clipboard()->setImage(qt::control<CanvasWidget>(*this, control).picture());
 }
 
 bool FormWindow::start_program(const std::string& path) {

@@ -33,6 +33,10 @@ class FormWindow : public QWidget, public ui::View {
     bool open_page(std::string_view address) override;
     void copy_text(std::string_view text) override;
     void close() override;
+    void set_enabled(std::string_view control, bool enabled) override;
+    void set_checked(std::string_view control, bool checked) override;
+    void repaint(std::string_view control) override;
+    void copy_picture(std::string_view control) override;
     bool start_program(const std::string& path) override;
     void show_message(const std::string& text) override;
 

@@ -3,6 +3,7 @@
 #include "about_window.hpp"
 #include "controls.hpp"
 #include "vornix_mark.hpp"
+#include "working_window.hpp"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -38,27 +39,55 @@ MainWindow::MainWindow(Services& services, ProgramWindows& windows)
     }
 }
 
-// An About window still open when the program ends goes with it.
+// The other windows still open when the program ends go with it.
 MainWindow::~MainWindow() {
-    delete about_;
-}
-
-bool MainWindow::is_open(ui::Secondary) const {
-    return !about_.isNull();
-}
-
-void MainWindow::open(ui::Secondary) {
-    about_ = new AboutWindow(services(), *registry_);
-    windows_.track(*about_);
-}
-
-void MainWindow::show(ui::Secondary) {
-    if (about_->isMinimized()) {
-        about_->showNormal();
+    for (const QPointer<QWidget>& other : others_) {
+        delete other;
     }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+}
+
+QPointer<QWidget>& MainWindow::slot(ui::Secondary window) {
+    return others_[static_cast<std::size_t>(window)];
+}
+
+const QPointer<QWidget>& MainWindow::slot(ui::Secondary window) const {
+    return others_[static_cast<std::size_t>(window)];
+}
+
+bool MainWindow::is_open(ui::Secondary window) const {
+    return !slot(window).isNull();
+}
+
+void MainWindow::open(ui::Secondary window) {
+    QWidget* made = nullptr;
+    switch (window) {
+    case ui::Secondary::About:
+        made = new AboutWindow(services(), *registry_);
+        break;
+    case ui::Secondary::QuadraticWorking:
+        made = new WorkingWindow(services(), ui::Topic::Quadratic);
+        break;
+    case ui::Secondary::LineWorking:
+        made = new WorkingWindow(services(), ui::Topic::Line);
+        break;
+    }
+    slot(window) = made;
+    windows_.track(*made);
+}
+
+void MainWindow::show(ui::Secondary window) {
+    QWidget& shown = *slot(window);
+    if (shown.isMinimized()) {
+        shown.showNormal();
+    }
+    shown.show();
+    shown.raise();
+    shown.activateWindow();
+}
+
+ui::WorkingForm* MainWindow::working(ui::Secondary window) {
+    auto* open = dynamic_cast<WorkingWindow*>(slot(window).data());
+    return open == nullptr ? nullptr : &open->form();
 }
 
 } // namespace vornix::qt

@@ -9,11 +9,13 @@
 
 #include <QPointer>
 
+#include <array>
 #include <memory>
 
 namespace vornix::qt {
 
 class AboutWindow;
+class WorkingWindow;
 
 class MainWindow : public FormWindow, private ui::Windows {
   public:
@@ -26,11 +28,15 @@ class MainWindow : public FormWindow, private ui::Windows {
     bool is_open(ui::Secondary window) const override;
     void open(ui::Secondary window) override;
     void show(ui::Secondary window) override;
+    ui::WorkingForm* working(ui::Secondary window) override;
+    QPointer<QWidget>& slot(ui::Secondary window);
+    const QPointer<QWidget>& slot(ui::Secondary window) const;
 
     ProgramWindows& windows_;
     ui::MainForm form_;
     std::unique_ptr<sysinfo::Registry> registry_;
-    QPointer<AboutWindow> about_;
+    // The About window and the two working windows, while they are open.
+    std::array<QPointer<QWidget>, 3> others_;
 };
 
 } // namespace vornix::qt

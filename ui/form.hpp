@@ -63,6 +63,7 @@ struct Rule {
 struct WindowFrame {
     enum class Style {
         Sizable,     // minimise and maximise buttons, a taskbar button
+        Fixed,       // a minimise button and a taskbar button, one size
         FixedDialog, // a close button only, no taskbar button, no icon
     };
     std::string_view caption;

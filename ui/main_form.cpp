@@ -1,6 +1,7 @@
 #include "main_form.hpp"
 
-#include "calc.hpp"
+#include "exercise.hpp"
+#include "working_form.hpp"
 
 #include <algorithm>
 #include <array>
@@ -69,40 +70,38 @@ constexpr WindowFrame kFrame{"求根及点坐标运算",          6510,         
 
 constexpr std::string_view kLink = "Label17";
 
-// What a GO click writes: the answer, and its exact form where it has one.
-struct Solved {
-    std::string answer;
-    std::string exact_form;
-};
+// Where the answer's tip and description say how to see the working.
+constexpr std::string_view kWorkingHint = "双击或按 Alt+Enter 查看解题过程与图像";
 
-Solved solve_quadratic(const View& view) {
-    const std::string a = view.text("Text1");
-    const std::string b = view.text("Text2");
-    const std::string c = view.text("Text3");
-    const std::optional<calc::ExactQuadratic> exact = calc::exact_quadratic(a, b, c);
-    return {calc::solve_quadratic(a, b, c), exact ? exact->text : std::string()};
+calc::Exercise evaluate_quadratic(const View& view) {
+    return calc::evaluate_quadratic(view.text("Text1"), view.text("Text2"), view.text("Text3"));
 }
 
-Solved solve_line(const View& view) {
-    const std::string x1 = view.text("Text4");
-    const std::string y1 = view.text("Text5");
-    const std::string x2 = view.text("Text6");
-    const std::string y2 = view.text("Text7");
-    const std::optional<calc::ExactLine> exact = calc::exact_line(x1, y1, x2, y2);
-    return {calc::solve_line(x1, y1, x2, y2), exact ? exact->text : std::string()};
+calc::Exercise evaluate_line(const View& view) {
+    return calc::evaluate_line(view.text("Text4"), view.text("Text5"), view.text("Text6"),
+                               view.text("Text7"));
 }
 
-// An exercise: its entry boxes, its GO button and its answer label.
+// An exercise: its entry boxes, its GO button, its answer label and its working window.
 struct Exercise {
     std::string_view go;
     std::string_view answer;
     std::array<std::string_view, 4> boxes; // in the order the solver reads them
-    Solved (*solve)(const View& view);
+    calc::Exercise (*evaluate)(const View& view);
+    Secondary working;
 };
 
 const std::array<Exercise, 2> kExercises{{
-    {"Command1", "Label4", {"Text1", "Text2", "Text3", ""}, solve_quadratic},
-    {"Command3", "Label16", {"Text4", "Text5", "Text6", "Text7"}, solve_line},
+    {"Command1",
+     "Label4",
+     {"Text1", "Text2", "Text3", ""},
+     evaluate_quadratic,
+     Secondary::QuadraticWorking},
+    {"Command3",
+     "Label16",
+     {"Text4", "Text5", "Text6", "Text7"},
+     evaluate_line,
+     Secondary::LineWorking},
 }};
 
 const Exercise* exercise_of_go(std::string_view go) {
@@ -150,6 +149,9 @@ bool MainForm::is_answer(std::string_view control) {
 void MainForm::load() {
     view_.set_underline(kLink, true);
     view_.set_text_colour(kLink, kLinkColour);
+    for (const Exercise& exercise : kExercises) {
+        view_.set_tooltip(exercise.answer, kWorkingHint);
+    }
 }
 
 void MainForm::clicked(std::string_view control) {
@@ -167,20 +169,41 @@ void MainForm::clicked(std::string_view control) {
 
 void MainForm::solve(std::string_view go) {
     const Exercise& exercise = *exercise_of_go(go);
-    Solved solved;
-    try {
-        solved = exercise.solve(view_);
-    } catch (const calc::ArithmeticFault&) {
+    std::optional<calc::Exercise>& result = results_[exercise_index(exercise)];
+    result = exercise.evaluate(view_);
+    if (WorkingForm* working = windows_.working(exercise.working)) {
+        working->show(&*result);
+    }
+    if (result->answer.empty()) {
         view_.show_message(std::string(fault_message()));
         return;
     }
     const std::string role(find_control(kControls, exercise.answer)->description);
-    view_.set_caption(exercise.answer, solved.answer);
-    view_.set_tooltip(exercise.answer, solved.exact_form);
-    view_.set_description(exercise.answer,
-                          solved.exact_form.empty() ? role : role + "\n" + solved.exact_form);
-    exact_forms_[exercise_index(exercise)] = std::move(solved.exact_form);
+    const std::string exact = result->exact.empty() ? "" : result->exact + "\n";
+    shown_exact_[exercise_index(exercise)] = result->exact;
+    view_.set_caption(exercise.answer, result->answer);
+    view_.set_tooltip(exercise.answer, exact + std::string(kWorkingHint));
+    view_.set_description(exercise.answer, role + "\n" + exact + std::string(kWorkingHint));
     view_.announce(exercise.answer);
+}
+
+// Made and loaded on first use, then shown with the exercise's latest GO.
+void MainForm::open_working(std::string_view answer) {
+    const Exercise& exercise = *exercise_of_answer(answer);
+    if (!windows_.is_open(exercise.working)) {
+        windows_.open(exercise.working);
+    }
+    windows_.show(exercise.working);
+    if (WorkingForm* working = windows_.working(exercise.working)) {
+        const std::optional<calc::Exercise>& result = results_[exercise_index(exercise)];
+        working->show(result ? &*result : nullptr);
+    }
+}
+
+void MainForm::double_clicked(std::string_view control) {
+    if (is_answer(control)) {
+        open_working(control);
+    }
 }
 
 void MainForm::mouse_moved(std::string_view control) {
@@ -221,12 +244,15 @@ bool MainForm::key_pressed(std::string_view control, Key key) {
         open_page();
         return true;
     }
-    if (key == Key::CopyAnswer) {
-        const Exercise* exercise = exercise_of_box(control);
-        if (exercise != nullptr) {
-            copy_answer(exercise->answer);
-        }
-        return exercise != nullptr;
+    const Exercise* exercise =
+        is_answer(control) ? exercise_of_answer(control) : exercise_of_box(control);
+    if (key == Key::ShowWorking && exercise != nullptr) {
+        open_working(exercise->answer);
+        return true;
+    }
+    if (key == Key::CopyAnswer && !is_answer(control) && exercise != nullptr) {
+        copy_answer(exercise->answer);
+        return true;
     }
     return Form::key_pressed(control, key);
 }
@@ -238,21 +264,29 @@ std::string_view MainForm::default_button(std::string_view focused) const {
 
 std::vector<MenuItem> MainForm::menu(std::string_view control) const {
     if (is_answer(control)) {
-        return {{"复制"}, {"复制精确解", has_exact_form(control)}};
+        return {{"复制"}, {"复制精确解", has_exact_form(control)}, {"解题过程与图像…"}};
     }
     if (exercise_of_box(control) != nullptr) {
-        return {{"复制答案", true, "Ctrl+Shift+C"}};
+        return {{"复制答案", true, "Ctrl+Shift+C"}, {"解题过程与图像…", true, "Alt+Enter"}};
     }
     return {};
 }
 
 void MainForm::menu_chosen(std::string_view control, std::size_t item) {
-    if (const Exercise* exercise = exercise_of_box(control); exercise != nullptr && item == 0) {
-        copy_answer(exercise->answer);
-    } else if (is_answer(control) && item == 0) {
-        copy_answer(control);
-    } else if (is_answer(control) && item == 1) {
-        copy_exact_form(control);
+    if (const Exercise* exercise = exercise_of_box(control)) {
+        if (item == 0) {
+            copy_answer(exercise->answer);
+        } else if (item == 1) {
+            open_working(exercise->answer);
+        }
+    } else if (is_answer(control)) {
+        if (item == 0) {
+            copy_answer(control);
+        } else if (item == 1) {
+            copy_exact_form(control);
+        } else if (item == 2) {
+            open_working(control);
+        }
     }
 }
 
@@ -262,14 +296,24 @@ void MainForm::copy_answer(std::string_view answer_label) {
     }
 }
 
-bool MainForm::has_exact_form(std::string_view answer_label) const {
+// The exact form of the answer shown: a GO that faulted left the answer, and its form, as they
+// were.
+const std::string* MainForm::exact_form(std::string_view answer_label) const {
     const Exercise* exercise = exercise_of_answer(answer_label);
-    return exercise != nullptr && !exact_forms_[exercise_index(*exercise)].empty();
+    if (exercise == nullptr) {
+        return nullptr;
+    }
+    const std::string& shown = shown_exact_[exercise_index(*exercise)];
+    return shown.empty() ? nullptr : &shown;
+}
+
+bool MainForm::has_exact_form(std::string_view answer_label) const {
+    return exact_form(answer_label) != nullptr;
 }
 
 void MainForm::copy_exact_form(std::string_view answer_label) {
-    if (has_exact_form(answer_label)) {
-        view_.copy_text(exact_forms_[exercise_index(*exercise_of_answer(answer_label))]);
+    if (const std::string* exact = exact_form(answer_label)) {
+        view_.copy_text(*exact);
     }
 }
 

@@ -5,10 +5,12 @@
 // and the answer stays as it was.
 #pragma once
 
+#include "exercise.hpp"
 #include "form.hpp"
 #include "view.hpp"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,12 +40,15 @@ class MainForm final : public Form {
     void mouse_pressed(std::string_view control) override;
     void mouse_released(std::string_view control, bool over_control) override;
     // Enter in an entry box solves its exercise, Enter or Space on the link
-    // opens the page, Ctrl+Shift+C in an exercise's entry box copies its answer.
+    // opens the page, Ctrl+Shift+C in an exercise's entry box copies its
+    // answer, Alt+Enter there or on its answer opens its working.
     bool key_pressed(std::string_view control, Key key) override;
     // An entry box's exercise's GO.
     std::string_view default_button(std::string_view focused) const override;
-    // An answer offers to copy itself and its exact form; an entry box, its
-    // exercise's answer.
+    // A double click on an answer opens its exercise's working.
+    void double_clicked(std::string_view control) override;
+    // An answer offers to copy itself and its exact form and to open the
+    // working; an entry box, its exercise's answer and working.
     std::vector<MenuItem> menu(std::string_view control) const override;
     void menu_chosen(std::string_view control, std::size_t item) override;
 
@@ -56,13 +61,17 @@ class MainForm final : public Form {
 
   private:
     void solve(std::string_view go);
+    void open_working(std::string_view answer);
     void show_link_hovered(bool hovered);
     void open_page();
+    const std::string* exact_form(std::string_view answer_label) const;
 
     View& view_;
     Windows& windows_;
-    // The exact form of each answer shown, in the order of the exercises.
-    std::array<std::string, 2> exact_forms_;
+    // Each exercise's latest GO, whatever came of it, for its working window;
+    // and the exact form of the answer shown, in the order of the exercises.
+    std::array<std::optional<calc::Exercise>, 2> results_;
+    std::array<std::string, 2> shown_exact_;
     std::string_view pressed_;
 };
 

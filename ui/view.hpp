@@ -20,6 +20,8 @@ enum class Pointer { Default, Cross };
 // The name a window's bare background is reported with, in place of a control's.
 inline constexpr std::string_view kBackground = "";
 
+class Canvas;
+
 // One window, as its rules see it. Its message box is owned by the window;
 // its program start is the one StartSysInfo uses.
 class View : public sysinfo::Shell {
@@ -45,6 +47,13 @@ class View : public sysinfo::Shell {
     virtual void copy_text(std::string_view text) = 0;
     // Closes and unloads the window.
     virtual void close() = 0;
+    virtual void set_enabled(std::string_view control, bool enabled) = 0;
+    // Chooses an option (and so no other of its group), or none.
+    virtual void set_checked(std::string_view control, bool checked) = 0;
+    // Draws a canvas again, from its form's paint().
+    virtual void repaint(std::string_view control) = 0;
+    // Puts a canvas's drawing on the clipboard as a picture.
+    virtual void copy_picture(std::string_view control) = 0;
 };
 
 // The keys a window's rules act on, whatever the toolkit calls them.
@@ -94,13 +103,18 @@ class Form {
     virtual std::vector<MenuItem> menu(std::string_view /*control*/) const { return {}; }
     // Item `item` of menu(control) was chosen.
     virtual void menu_chosen(std::string_view /*control*/, std::size_t /*item*/) {}
+    // Draws the canvas `control`; returns the height its drawing takes, which
+    // may be more than the canvas's own (then the canvas scrolls).
+    virtual double paint(std::string_view /*control*/, Canvas& /*canvas*/) { return 0; }
 
   protected:
     bool is_button(std::string_view control) const;
 };
 
 // The main window's other windows, which the front end makes and shows.
-enum class Secondary { About };
+enum class Secondary { About, QuadraticWorking, LineWorking };
+
+class WorkingForm;
 
 class Windows {
   public:
@@ -110,6 +124,8 @@ class Windows {
     virtual void open(Secondary window) = 0;
     // Shows the open window, restored if minimised, raised and active.
     virtual void show(Secondary window) = 0;
+    // The rules of an open working window, else nullptr.
+    virtual WorkingForm* working(Secondary window) = 0;
 };
 
 } // namespace vornix::ui

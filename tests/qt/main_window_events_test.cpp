@@ -36,16 +36,17 @@ TEST_F(MainWindowTest, AfterGoTheTooltipDescriptionAndMenuCarryTheAnswerAndItsEx
     click("Command1");
     const QString exact = QStringLiteral("精确解：X1=(3-√5)/2，X2=(3+√5)/2\n△=5\n"
                                          "顶点 (3/2, -5/4)，对称轴 X=3/2，开口向上");
+    const QString hint = QStringLiteral("\n双击或按 Alt+Enter 查看解题过程与图像");
     QLabel& answer = get<QLabel>("Label4");
-    EXPECT_EQ(answer.toolTip(), exact);
-    EXPECT_EQ(answer.accessibleDescription(), QStringLiteral("方程的解\n") + exact);
+    EXPECT_EQ(answer.toolTip(), exact + hint);
+    EXPECT_EQ(answer.accessibleDescription(), QStringLiteral("方程的解\n") + exact + hint);
     QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
                               answer.mapToGlobal(QPoint(5, 5)));
     for (const auto& [action, copied] : {std::pair{0, answer.text()}, std::pair{1, exact}}) {
         QApplication::sendEvent(&answer, &request);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 2);
+        ASSERT_EQ(menu->actions().size(), 3);
         EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("复制精确解"));
         menu->actions()[action]->trigger();
         menu->close();

@@ -38,6 +38,14 @@ class FakeView : public ui::View {
     }
     void copy_text(std::string_view text) override { clipboard = text; }
     void close() override { ++closes; }
+    void set_enabled(std::string_view control, bool on) override {
+        enabled[std::string(control)] = on;
+    }
+    void set_checked(std::string_view control, bool on) override {
+        checked[std::string(control)] = on;
+    }
+    void repaint(std::string_view control) override { repainted.emplace_back(control); }
+    void copy_picture(std::string_view control) override { pictures.emplace_back(control); }
     bool start_program(const std::string& path) override {
         started.push_back(path);
         return !path.empty();
@@ -57,6 +65,10 @@ class FakeView : public ui::View {
     bool page_opens = true;
     std::string clipboard;
     int closes = 0;
+    std::map<std::string, bool, std::less<>> enabled;
+    std::map<std::string, bool, std::less<>> checked;
+    std::vector<std::string> repainted;
+    std::vector<std::string> pictures;
     std::vector<std::string> started;
     std::vector<std::string> messages;
 

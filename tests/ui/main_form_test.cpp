@@ -1,5 +1,8 @@
 #include "fake_view.hpp"
 #include "main_form.hpp"
+#include "working_form.hpp"
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -12,14 +15,34 @@ constexpr ui::Colour kBlue = 0x00FF0000;
 constexpr ui::Colour kRed = 0x000000FF;
 const std::string kRefused = "ERROR! 无法求解，请检查输入的坐标。";
 
+// The About window as a count; working windows with their real rules.
 class FakeWindows : public ui::Windows {
   public:
-    bool is_open(ui::Secondary) const override { return is_shown; }
-    void open(ui::Secondary) override {
+    bool is_open(ui::Secondary window) const override {
+        return window == ui::Secondary::About ? is_shown : working_of(window) != nullptr;
+    }
+    void open(ui::Secondary window) override {
+        if (window != ui::Secondary::About) {
+            auto& slot = window == ui::Secondary::QuadraticWorking ? quadratic : line;
+            slot = std::make_unique<ui::WorkingForm>(
+                working_view,
+                window == ui::Secondary::QuadraticWorking ? ui::Topic::Quadratic : ui::Topic::Line);
+            slot->load();
+            return;
+        }
         ++opened;
         is_shown = true;
     }
     void show(ui::Secondary) override { ++shown; }
+    ui::WorkingForm* working(ui::Secondary window) override { return working_of(window); }
+    ui::WorkingForm* working_of(ui::Secondary window) const {
+        return window == ui::Secondary::QuadraticWorking ? quadratic.get()
+               : window == ui::Secondary::LineWorking    ? line.get()
+                                                         : nullptr;
+    }
+    FakeView working_view;
+    std::unique_ptr<ui::WorkingForm> quadratic;
+    std::unique_ptr<ui::WorkingForm> line;
     bool is_shown = false;
     int opened = 0;
     int shown = 0;
@@ -34,8 +57,8 @@ class MainFormTest : public ::testing::Test {
         }
     }
     FakeView view;
-    FakeWindows about;
-    MainForm form{view, about};
+    FakeWindows windows;
+    MainForm form{view, windows};
 };
 
 TEST_F(MainFormTest, LoadMakesTheLinkBlueAndUnderlined) {
@@ -154,17 +177,39 @@ TEST_F(MainFormTest, LinkOpensThePageOnlyForAPressAndReleaseBothOnIt) {
 TEST_F(MainFormTest, AboutMakesOneWindowAndShowsItOnEveryClick) {
     form.clicked("Command2");
     form.clicked("Command2");
-    EXPECT_EQ(about.opened, 1);
-    EXPECT_EQ(about.shown, 2);
-    about.is_shown = false; // closed by the user
+    EXPECT_EQ(windows.opened, 1);
+    EXPECT_EQ(windows.shown, 2);
+    windows.is_shown = false; // closed by the user
     form.clicked("Command2");
-    EXPECT_EQ(about.opened, 2);
+    EXPECT_EQ(windows.opened, 2);
+}
+
+TEST_F(MainFormTest, DoubleClickMenuOrAltEnterOpensTheWorkingWhichFollowsEveryGo) {
+    EXPECT_EQ(view.tooltips.at("Label4"), "双击或按 Alt+Enter 查看解题过程与图像");
+    form.double_clicked("Label4");
+    ASSERT_NE(windows.quadratic, nullptr);
+    EXPECT_TRUE(windows.quadratic->text().starts_with("输入方程的系数")) << "before the first GO";
+    type({{"Text1", "1"}, {"Text2", "-3"}, {"Text3", "2"}});
+    form.clicked("Command1");
+    EXPECT_TRUE(windows.quadratic->text().ends_with("x₁=1，x₂=2.")) << windows.quadratic->text();
+    EXPECT_TRUE(view.tooltips.at("Label4").ends_with("\n双击或按 Alt+Enter 查看解题过程与图像"));
+    view.texts.clear();
+    form.clicked("Command1");
+    EXPECT_EQ(view.captions.at("Label4"), "X1= 1    X2= 2") << "the fault keeps the answer";
+    EXPECT_TRUE(windows.quadratic->text().starts_with("因为 a=0 且 b=0")) << "the window says why";
+    EXPECT_EQ(windows.line, nullptr);
+    EXPECT_TRUE(form.key_pressed("Text5", ui::Key::ShowWorking));
+    ASSERT_NE(windows.line, nullptr);
+    windows.line.reset();
+    ASSERT_EQ(form.menu("Label16").size(), 3u);
+    EXPECT_EQ(form.menu("Label16")[2].caption, "解题过程与图像…");
+    form.menu_chosen("Label16", 2);
+    EXPECT_NE(windows.line, nullptr);
 }
 
 TEST_F(MainFormTest, CopyPutsExactlyTheAnswerOnTheClipboardFromItsMenuOrItsBoxes) {
     view.captions["Label4"] = "X1= 1    X2= 2";
     view.captions["Label16"] = "Y= 2 X  +-1";
-    ASSERT_EQ(form.menu("Label16").size(), 2u);
     EXPECT_FALSE(form.menu("Label16")[1].enabled) << "no exact form before GO";
     form.menu_chosen("Label16", 0);
     EXPECT_EQ(view.clipboard, "Y= 2 X  +-1");

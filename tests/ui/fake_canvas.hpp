@@ -1,0 +1,51 @@
+// A canvas without a toolkit: Latin letters and digits half an em wide,
+// everything else a whole em, 96 DPI; it records what is drawn.
+#pragma once
+
+#include "canvas.hpp"
+
+#include <string>
+#include <vector>
+
+namespace vornix::testing {
+
+class FakeCanvas : public ui::Canvas {
+  public:
+    FakeCanvas(double width, double height) : width_(width), height_(height) {}
+
+    double width() const override { return width_; }
+    double height() const override { return height_; }
+    double scale() const override { return 1; }
+    ui::TextExtent measure(std::string_view text, double points) override {
+        const double em = points * 96 / 72;
+        double width = 0;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            width += byte < 0x80 ? 0.5 * em : (byte & 0xC0) == 0xC0 ? em : 0;
+        }
+        return {width, 0.8 * em, 0.2 * em};
+    }
+    void text(ui::Point at, std::string_view text, double points, ui::Ink) override {
+        texts.push_back({at, std::string(text), points});
+    }
+    void lines(std::span<const ui::Point> points, double, ui::Ink, bool) override {
+        strokes.emplace_back(points.begin(), points.end());
+    }
+    void disc(ui::Point centre, double, ui::Ink) override { discs.push_back(centre); }
+    void fill(ui::Ink) override {}
+
+    struct Drawn {
+        ui::Point at;
+        std::string text;
+        double points;
+    };
+    std::vector<Drawn> texts;
+    std::vector<std::vector<ui::Point>> strokes;
+    std::vector<ui::Point> discs;
+
+  private:
+    double width_;
+    double height_;
+};
+
+} // namespace vornix::testing

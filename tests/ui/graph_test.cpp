@@ -1,0 +1,98 @@
+// The graph's scene for textbook exercises and for numbers at the edges of
+// the double range: every marked point in view, ticks at nice steps whose
+// labels never overlap, and nothing that is not a number.
+#include "fake_canvas.hpp"
+#include "graph.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vornix::testing {
+namespace {
+
+struct Case {
+    const char* name;
+    std::vector<std::string> entries;
+    bool equal_units;
+};
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
+bool nice(double step) {
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    return std::fabs(mantissa - 1) < 1e-6 || std::fabs(mantissa - 2) < 1e-6 ||
+           std::fabs(mantissa - 5) < 1e-6;
+}
+
+class Scenes : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Scenes, MarksInViewNiceTicksLabelsApartAndOnlyNumbers) {
+    const Case& c = GetParam();
+    const calc::Exercise exercise =
+        c.entries.size() == 3 ? calc::evaluate_quadratic(c.entries[0], c.entries[1], c.entries[2])
+                              : calc::evaluate_line(c.entries[0], c.entries[1], c.entries[2],
+                                                    c.entries[3]);
+    FakeCanvas canvas(380, 432);
+    const ui::Scene scene = ui::build_scene(exercise.plot, canvas);
+    for (const calc::PlotMark& mark : exercise.plot.marks) {
+        const double x = scene.x_offset + mark.x * scene.x_scale;
+        const double y = scene.y_offset - mark.y * scene.y_scale;
+        EXPECT_GT(x, scene.left + 4) << mark.label;
+        EXPECT_LT(x, scene.right - 4) << mark.label;
+        EXPECT_GT(y, scene.top + 4) << mark.label;
+        EXPECT_LT(y, scene.bottom - 4) << mark.label;
+    }
+    EXPECT_EQ(scene.dots.size(), exercise.plot.marks.size());
+    EXPECT_TRUE(nice(scene.x_step)) << scene.x_step;
+    EXPECT_TRUE(nice(scene.y_step)) << scene.y_step;
+    EXPECT_EQ(scene.equal_units, c.equal_units);
+    for (std::size_t i = 1; i < scene.tick_labels.size(); ++i) {
+        const ui::SceneText& a = scene.tick_labels[i - 1];
+        const ui::SceneText& b = scene.tick_labels[i];
+        const bool same_row = a.baseline_left.y == b.baseline_left.y;
+        const bool apart = same_row ? a.baseline_left.x + a.extent.width < b.baseline_left.x
+                                    : std::fabs(a.baseline_left.y - b.baseline_left.y) >=
+                                          a.extent.ascent + a.extent.descent;
+        EXPECT_TRUE(apart || a.baseline_left.x != b.baseline_left.x) << a.text << " / " << b.text;
+    }
+    EXPECT_GE(scene.tick_labels.size(), 4u);
+    for (const ui::SceneLines& lines : scene.lines) {
+        for (const ui::Point& p : lines.points) {
+            ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plots, Scenes,
+    ::testing::Values(Case{"textbook_parabola", {"1", "-3", "1"}, true},
+                    Case{"deep_vertex", {"1", "-8", "1"}, true},
+                    Case{"no_crossing", {"3", "2", "1"}, true},
+                    Case{"linear", {"0", "3", "1"}, true},
+                    Case{"line", {"3", "5", "-4", "-9"}, true},
+                    Case{"same_x_still_draws_the_points", {"1", "2", "1", "5"}, true},
+                    Case{"huge_coefficients", {"1E300", "-3E300", "1E300"}, true},
+                    Case{"a_tiny", {"1E-300", "1", "1"}, true},
+                    Case{"thirty_four_digits",
+                         {"1.234567890123456789012345678901234", "-9.87654321098765432109876543210987",
+                          "2.5"},
+                         true},
+                    Case{"far_from_the_origin", {"1", "-2000", "999999"}, false}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+TEST(Scene, HugeNumbersAreLabelledInENotation) {
+    const calc::Exercise exercise = calc::evaluate_quadratic("1E-300", "1", "1");
+    FakeCanvas canvas(380, 432);
+    const ui::Scene scene = ui::build_scene(exercise.plot, canvas);
+    const auto e_notation = std::ranges::count_if(scene.tick_labels, [](const ui::SceneText& t) {
+        return t.text.find("E+") != std::string::npos;
+    });
+    EXPECT_GT(e_notation, 0);
+}
+
+} // namespace
+} // namespace vornix::testing

@@ -1,0 +1,74 @@
+// A formula set as the textbook prints it, measured on a canvas without a toolkit.
+#include "fake_canvas.hpp"
+#include "math_layout.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vornix::testing {
+namespace {
+
+using calc::Formula;
+using calc::Math;
+
+Math text(const char* run) {
+    return {Math::Kind::Text, run, {}};
+}
+
+const ui::TextRun& run(const ui::Typeset& set, const std::string& text) {
+    const auto found = std::ranges::find(set.runs, text, &ui::TextRun::text);
+    EXPECT_NE(found, set.runs.end()) << text;
+    return *found;
+}
+
+TEST(Typeset, FractionsStackRootsTakeABarScriptsMoveAndSystemsShareABrace) {
+    FakeCanvas canvas(400, 300);
+    const Math root{Math::Kind::Root, {}, {{text("5")}}};
+    const Math fraction{Math::Kind::Fraction, {}, {{text("3±"), root}, {text("2")}}};
+    const Math system{Math::Kind::System, {}, {{text("3k+b=5，")}, {text("−4k+b=−9.")}}};
+    const std::vector<Formula> lines{{text("x₁="), fraction}, {system}};
+    const ui::Typeset set = ui::typeset(lines, 12, 400, canvas);
+
+    const ui::TextRun& top = run(set, "3±");
+    const ui::TextRun& bottom = run(set, "2");
+    const ui::TextRun& five = run(set, "5");
+    const auto stroke_of = [&set](std::size_t points) {
+        return *std::ranges::find_if(
+            set.strokes, [points](const ui::Stroke& s) { return s.points.size() == points; });
+    };
+    const ui::Stroke bar = stroke_of(2);
+    EXPECT_LT(top.baseline_left.y, bar.points[0].y) << "numerator above the rule";
+    EXPECT_GT(bottom.baseline_left.y - 16 * 0.8, bar.points[0].y) << "denominator below it";
+    const ui::Stroke radical = stroke_of(5);
+    EXPECT_LE(radical.points[3].x, five.baseline_left.x) << "the sign before the radicand";
+    EXPECT_GE(radical.points[4].x, five.baseline_left.x + 8) << "the bar over all of it";
+    EXPECT_LT(radical.points[4].y, five.baseline_left.y - 16 * 0.8) << "and above it";
+    const ui::TextRun& subscript = run(set, "1");
+    EXPECT_LT(subscript.points, 12) << "x₁'s 1 is smaller";
+    EXPECT_GT(subscript.baseline_left.y, run(set, "x").baseline_left.y) << "and lower";
+    const ui::TextRun& first = run(set, "3k+b");
+    const ui::TextRun& second = run(set, "−4k+b");
+    EXPECT_EQ(first.baseline_left.x, second.baseline_left.x) << "one brace, equations aligned";
+    EXPECT_LT(stroke_of(7).points.front().x, first.baseline_left.x) << "the brace before them";
+}
+
+TEST(Typeset, ALongLineBreaksBeforeAnEqualsSignAndGoesOnIndented) {
+    FakeCanvas canvas(150, 300);
+    const std::vector<Formula> lines{{text("x=1234567890=1234567890=1234567890")}};
+    const ui::Typeset set = ui::typeset(lines, 12, 150, canvas);
+    const auto equals = std::ranges::count(set.runs, std::string("="), &ui::TextRun::text);
+    EXPECT_EQ(equals, 3);
+    std::vector<double> rows;
+    for (const ui::TextRun& r : set.runs) {
+        if (std::ranges::find(rows, r.baseline_left.y) == rows.end()) {
+            rows.push_back(r.baseline_left.y);
+        }
+        EXPECT_LE(r.baseline_left.x + canvas.measure(r.text, 12).width, 150) << r.text;
+    }
+    EXPECT_EQ(rows.size(), 3u);
+    EXPECT_GT(set.runs.back().baseline_left.x, 0) << "indented";
+}
+
+} // namespace
+} // namespace vornix::testing

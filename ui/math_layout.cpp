@@ -1,0 +1,351 @@
+#include "math_layout.hpp"
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <utility>
+
+namespace vornix::ui {
+namespace {
+
+using calc::Formula;
+using calc::Math;
+
+// A box: its pieces relative to the left end of its baseline.
+struct Box {
+    double width = 0;
+    double ascent = 0;
+    double descent = 0;
+    std::vector<TextRun> runs;
+    std::vector<Stroke> strokes;
+    bool break_before = false; // a line may break before it
+
+    void add(const Box& part, double dx, double dy) {
+        for (TextRun run : part.runs) {
+            run.baseline_left.x += dx;
+            run.baseline_left.y += dy;
+            runs.push_back(std::move(run));
+        }
+        for (Stroke stroke : part.strokes) {
+            for (Point& point : stroke.points) {
+                point.x += dx;
+                point.y += dy;
+            }
+            strokes.push_back(std::move(stroke));
+        }
+    }
+    // Appends `part` on the same baseline.
+    void append(const Box& part) {
+        add(part, width, 0);
+        width += part.width;
+        ascent = std::max(ascent, part.ascent);
+        descent = std::max(descent, part.descent);
+    }
+};
+
+// The number of bytes of the UTF-8 character that starts at `at`.
+std::size_t character_length(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return std::min(length, text.size() - at);
+}
+
+char32_t code_point(std::string_view character) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(character[i]); };
+    switch (character.size()) {
+    case 1:
+        return byte(0);
+    case 2:
+        return ((byte(0) & 0x1FU) << 6) | (byte(1) & 0x3FU);
+    case 3:
+        return ((byte(0) & 0x0FU) << 12) | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU);
+    default:
+        return ((byte(0) & 0x07U) << 18) | ((byte(1) & 0x3FU) << 12) | ((byte(2) & 0x3FU) << 6) |
+               (byte(3) & 0x3FU);
+    }
+}
+
+bool is_wide(char32_t c) {
+    return c >= 0x2E80;
+}
+
+// Punctuation that never starts a line.
+bool closes(char32_t c) {
+    return c == U'，' || c == U'。' || c == U'、' || c == U'：' || c == U'；' || c == U'）' ||
+           c == U'．' || c == U'！' || c == U'？';
+}
+
+// A raised or lowered digit: "²" is a raised 2, "₁" a lowered 1.
+struct Script {
+    char32_t character;
+    std::string_view digit;
+    bool raised;
+};
+constexpr Script kScripts[] = {{U'²', "2", true}, {U'₁', "1", false}, {U'₂', "2", false}};
+
+class Setter {
+  public:
+    Setter(Canvas& canvas, double points)
+        : canvas_(canvas), points_(points), em_(canvas.measure("中", points).width),
+          rule_(std::max(canvas.scale(), 0.06 * em_)) {}
+
+    // The pieces of a formula, each one where a line may break before it or not.
+    std::vector<Box> atoms(const Formula& formula, double points) {
+        std::vector<Box> result;
+        bool break_next = false;
+        for (const Math& piece : formula) {
+            if (piece.kind != Math::Kind::Text) {
+                result.push_back(set(piece, points));
+                result.back().break_before = break_next;
+                break_next = false;
+                continue;
+            }
+            text_atoms(piece.text, points, result, break_next);
+        }
+        return result;
+    }
+
+    Box inline_box(const Formula& formula, double points) {
+        Box box;
+        for (const Box& atom : atoms(formula, points)) {
+            box.append(atom);
+        }
+        return box;
+    }
+
+    double em() const { return em_; }
+
+  private:
+    TextExtent measure(const std::string& text, double points) {
+        const auto key = std::pair{text, points};
+        if (const auto found = measured_.find(key); found != measured_.end()) {
+            return found->second;
+        }
+        return measured_[key] = canvas_.measure(text, points);
+    }
+
+    Box word(const std::string& text, double points, double shift = 0) {
+        const TextExtent extent = measure(text, points);
+        Box box;
+        box.width = extent.width;
+        box.ascent = extent.ascent - shift;
+        box.descent = extent.descent + shift;
+        box.runs.push_back({{0, shift}, text, points});
+        return box;
+    }
+
+    // Words of Latin letters, digits and signs stay whole; each Chinese
+    // character is an atom; a line may break before a Chinese character that
+    // does not close a clause, before "=", and after a comma or a blank.
+    void text_atoms(std::string_view text, double points, std::vector<Box>& out, bool& break_next) {
+        std::string pending;
+        const auto flush = [&] {
+            if (!pending.empty()) {
+                out.push_back(word(pending, points));
+                out.back().break_before = std::exchange(break_next, false);
+                pending.clear();
+            }
+        };
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t length = character_length(text, at);
+            const std::string_view character = text.substr(at, length);
+            at += length;
+            const char32_t c = code_point(character);
+            const auto script = std::ranges::find(kScripts, c, &Script::character);
+            if (script != std::end(kScripts)) {
+                flush();
+                const double small = points * 0.7;
+                out.push_back(word(std::string(script->digit), small,
+                                   script->raised ? -0.38 * em_ : 0.18 * em_));
+                continue;
+            }
+            if (c == U' ') {
+                pending += character;
+                flush();
+                break_next = true;
+                continue;
+            }
+            if (!is_wide(c) && c != U'=') {
+                pending += character;
+                continue;
+            }
+            flush();
+            out.push_back(word(std::string(character), points));
+            out.back().break_before = (break_next || !closes(c));
+            break_next = c == U'，';
+        }
+        flush();
+    }
+
+    Box set(const Math& piece, double points) {
+        switch (piece.kind) {
+        case Math::Kind::Fraction:
+            return fraction(piece, points);
+        case Math::Kind::Root:
+            return root(piece, points);
+        case Math::Kind::System:
+            return system(piece, points);
+        case Math::Kind::Text:
+            break;
+        }
+        return inline_box({piece}, points);
+    }
+
+    double axis() const { return 0.28 * em_; }
+
+    Box fraction(const Math& piece, double points) {
+        const Box top = inline_box(piece.parts[0], points);
+        const Box bottom = inline_box(piece.parts[1], points);
+        const double gap = 0.12 * em_;
+        const double pad = 0.1 * em_;
+        Box box;
+        box.width = std::max(top.width, bottom.width) + 2 * pad;
+        const double bar = -axis();
+        box.add(top, (box.width - top.width) / 2, bar - rule_ / 2 - gap - top.descent);
+        box.add(bottom, (box.width - bottom.width) / 2, bar + rule_ / 2 + gap + bottom.ascent);
+        box.strokes.push_back({{{pad / 2, bar}, {box.width - pad / 2, bar}}, rule_});
+        box.ascent = axis() + rule_ / 2 + gap + top.descent + top.ascent;
+        box.descent = bottom.ascent + bottom.descent + gap + rule_ / 2 - axis();
+        return box;
+    }
+
+    Box root(const Math& piece, double points) {
+        const Box radicand = inline_box(piece.parts[0], points);
+        const double gap = 0.12 * em_;
+        const double pad = 0.08 * em_;
+        const double sign = 0.55 * em_;
+        const double bar = -(radicand.ascent + gap + rule_ / 2);
+        const double bottom = radicand.descent;
+        const double height = bottom - bar;
+        Box box;
+        box.width = sign + radicand.width + 2 * pad;
+        box.add(radicand, sign + pad, 0);
+        box.strokes.push_back({{{0.02 * em_, bottom - 0.42 * height},
+                                {0.16 * em_, bottom - 0.52 * height},
+                                {0.3 * em_, bottom},
+                                {sign, bar},
+                                {box.width, bar}},
+                               rule_});
+        box.ascent = -bar + rule_ / 2;
+        box.descent = bottom;
+        return box;
+    }
+
+    Box system(const Math& piece, double points) {
+        std::vector<Box> equations;
+        double height = 0;
+        const double gap = 0.3 * em_;
+        for (const Formula& equation : piece.parts) {
+            equations.push_back(inline_box(equation, points));
+            height += equations.back().ascent + equations.back().descent;
+        }
+        height += gap * static_cast<double>(equations.size() - 1);
+        const double brace = 0.5 * em_;
+        const double top = -axis() - height / 2;
+        Box box;
+        double y = top;
+        for (const Box& equation : equations) {
+            box.add(equation, brace + 0.25 * em_, y + equation.ascent);
+            box.width = std::max(box.width, brace + 0.25 * em_ + equation.width);
+            y += equation.ascent + equation.descent + gap;
+        }
+        const double bottom = top + height;
+        const double middle = -axis();
+        const double bend = std::min(0.2 * em_, height / 6);
+        const double right = brace * 0.9;
+        const double stem = brace * 0.5;
+        box.strokes.push_back({{{right, top},
+                                {stem, top + bend},
+                                {stem, middle - bend},
+                                {brace * 0.1, middle},
+                                {stem, middle + bend},
+                                {stem, bottom - bend},
+                                {right, bottom}},
+                               rule_});
+        box.ascent = axis() + height / 2;
+        box.descent = height / 2 - axis();
+        return box;
+    }
+
+    Canvas& canvas_;
+    double points_;
+    double em_;
+    double rule_;
+    std::map<std::pair<std::string, double>, TextExtent> measured_;
+};
+
+// Greedy: each visual line takes atoms until the next would run past the width;
+// it breaks at the last place a break is allowed.
+std::vector<Box> broken(const std::vector<Box>& atoms, double width, double indent) {
+    std::vector<Box> lines;
+    std::size_t start = 0;
+    do {
+        const double left = lines.empty() ? 0 : indent;
+        std::size_t end = start;
+        std::size_t last_break = start;
+        double x = left;
+        for (; end < atoms.size(); ++end) {
+            if (end > start && atoms[end].break_before) {
+                last_break = end;
+            }
+            if (end > start && x + atoms[end].width > width && last_break > start) {
+                end = last_break;
+                break;
+            }
+            x += atoms[end].width;
+        }
+        Box line;
+        line.width = left;
+        for (std::size_t i = start; i < end; ++i) {
+            line.append(atoms[i]);
+        }
+        lines.push_back(std::move(line));
+        start = end;
+    } while (start < atoms.size());
+    return lines;
+}
+
+} // namespace
+
+Typeset typeset(std::span<const calc::Formula> lines, double points, double width,
+                Canvas& canvas) {
+    Setter setter(canvas, points);
+    Typeset set;
+    const double leading = 0.5 * setter.em();
+    double y = 0;
+    for (const calc::Formula& line : lines) {
+        for (const Box& visual : broken(setter.atoms(line, points), width, 2 * setter.em())) {
+            const double baseline = y + visual.ascent;
+            for (TextRun run : visual.runs) {
+                run.baseline_left.y += baseline;
+                set.runs.push_back(std::move(run));
+            }
+            for (Stroke stroke : visual.strokes) {
+                for (Point& point : stroke.points) {
+                    point.y += baseline;
+                }
+                set.strokes.push_back(std::move(stroke));
+            }
+            set.width = std::max(set.width, visual.width);
+            y = baseline + std::max(visual.descent, 0.0) + leading;
+        }
+    }
+    set.height = y;
+    return set;
+}
+
+void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink) {
+    for (const Stroke& stroke : set.strokes) {
+        std::vector<Point> moved;
+        for (const Point& point : stroke.points) {
+            moved.push_back({point.x + offset.x, point.y + offset.y});
+        }
+        canvas.lines(moved, stroke.width, ink, false);
+    }
+    for (const TextRun& run : set.runs) {
+        canvas.text({run.baseline_left.x + offset.x, run.baseline_left.y + offset.y}, run.text,
+                    run.points, ink);
+    }
+}
+
+} // namespace vornix::ui

@@ -1,0 +1,45 @@
+// Mathematics set as a textbook prints it, from boxes (TeX's boxes and
+// glue): each piece is measured on the canvas, a fraction stacks its parts
+// over a rule, a root puts its bar over the radicand, a system stands in one
+// brace, "²" is raised and "₁" lowered. The result is only text runs and
+// lines, which any toolkit draws.
+#pragma once
+
+#include "canvas.hpp"
+#include "exercise.hpp"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vornix::ui {
+
+struct TextRun {
+    Point baseline_left;
+    std::string text;
+    double points;
+};
+
+struct Stroke {
+    std::vector<Point> points;
+    double width;
+};
+
+struct Typeset {
+    std::vector<TextRun> runs;
+    std::vector<Stroke> strokes;
+    double width = 0;
+    double height = 0;
+};
+
+// Sets the lines one below the other at `points`, starting at the top left.
+// A line wider than `width` breaks where a textbook would break it (after a
+// comma, before an equals sign, between Chinese characters, never inside a
+// fraction or a root) and goes on indented.
+Typeset typeset(std::span<const calc::Formula> lines, double points, double width,
+                Canvas& canvas);
+
+// Draws what typeset() set, moved by `offset`.
+void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink = Ink::Text);
+
+} // namespace vornix::ui

@@ -33,9 +33,9 @@ Plot quadratic_plot(const detail::QuadraticNumbers& n) {
     plot.a = nearest_double(n.a);
     plot.b = nearest_double(n.b);
     plot.c = nearest_double(n.c);
-    plot.equation = equation_of(
-        detail::polynomial(detail::typed_coefficient(n.typed_a),
-                           detail::typed_coefficient(n.typed_b), detail::typed_coefficient(n.typed_c)));
+    plot.equation = equation_of(detail::polynomial(detail::typed_coefficient(n.typed_a),
+                                                   detail::typed_coefficient(n.typed_b),
+                                                   detail::typed_coefficient(n.typed_c)));
     if (n.a == 0) {
         const Exact x = n.roots->x1;
         plot.marks.push_back(mark(x, 0, coordinates(x, 0)));
@@ -84,8 +84,8 @@ Plot line_plot(const detail::LineNumbers& n) {
     plot.curve = true;
     plot.b = nearest_double(n.k);
     plot.c = nearest_double(n.b);
-    plot.equation = equation_of(detail::polynomial(
-        detail::kNoTerm, detail::coefficient_of(n.k), detail::coefficient_of(n.b)));
+    plot.equation = equation_of(detail::polynomial(detail::kNoTerm, detail::coefficient_of(n.k),
+                                                   detail::coefficient_of(n.b)));
     const Exact crossing = -n.b / n.k;
     for (const auto& [x, y] : {std::pair{Exact(0), n.b}, std::pair{crossing, Exact(0)}}) {
         if (!(x == n.x1 && y == n.y1) && !(x == n.x2 && y == n.y2) &&

@@ -33,14 +33,19 @@ Working line_working(const LineNumbers& n) {
     w.lines.push_back(Line() << "解：设这个一次函数的解析式为 y=kx+b.");
     w.lines.push_back(Line() << "因为 y=kx+b 的图象过点 " << point(n.x1, n.y1) << " 与 "
                              << point(n.x2, n.y2) << "，所以");
-    w.lines.push_back({system({Line() << with_b(n.x1, n.y1) << "，",
-                               Line() << with_b(n.x2, n.y2) << "."})});
+    w.lines.push_back(
+        {system({Line() << with_b(n.x1, n.y1) << "，", Line() << with_b(n.x2, n.y2) << "."})});
     // The subtraction that leaves a positive coefficient of k.
     const bool first_minus_second = n.x1 > n.x2;
     const Exact dx = first_minus_second ? n.x1 - n.x2 : n.x2 - n.x1;
     const Exact dy = first_minus_second ? n.y1 - n.y2 : n.y2 - n.y1;
-    w.lines.push_back(Line() << "两式相减，得 " << polynomial(kNoTerm, data_coefficient(dx), kNoTerm, "k")
-                             << "=" << data(dy) << "，k=" << number(n.k) << ".");
+    Line subtracted;
+    subtracted << "两式相减，得 " << polynomial(kNoTerm, data_coefficient(dx), kNoTerm, "k") << "="
+               << data(dy);
+    if (dx != 1) { // k=dy alone needs no division
+        subtracted << "，k=" << number(n.k);
+    }
+    w.lines.push_back(subtracted << ".");
     w.lines.push_back(Line() << "把 k=" << number(n.k) << " 代入 " << with_b(n.x1, n.y1)
                              << "，得 b=" << number(n.b) << ".");
     w.lines.push_back(Line() << "所以这个一次函数的解析式为 y="

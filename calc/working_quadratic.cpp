@@ -239,9 +239,10 @@ Working square_method(const Prepared& p, const ExactQuadratic& exact) {
     Working w = start(Method::CompletingSquare, p);
     const Exact a(p.a);
     if (p.c != 0) {
-        w.lines.push_back(Line() << "移项，得 "
-                                 << polynomial(coefficient_of(a), coefficient_of(Exact(p.b)), kNoTerm)
-                                 << "=" << integer(-p.c) << ".");
+        w.lines.push_back(
+            Line() << "移项，得 "
+                   << polynomial(coefficient_of(a), coefficient_of(Exact(p.b)), kNoTerm) << "="
+                   << integer(-p.c) << ".");
         w.equations.push_back(record(a, Exact(p.b), Exact(p.c)));
     }
     const Exact b = Exact(p.b) / a;
@@ -316,8 +317,9 @@ Working factor_method(const Prepared& p, const ExactQuadratic& exact) {
     Working w = start(Method::Factoring, p);
     const Factor first = factor_of(exact.x1);
     const Factor second = factor_of(exact.x2);
-    const auto product = record(Exact(first.q * second.q), Exact(-(first.q * second.p + second.q * first.p)),
-                                Exact(first.p * second.p));
+    const auto product =
+        record(Exact(first.q * second.q), Exact(-(first.q * second.p + second.q * first.p)),
+               Exact(first.p * second.p));
     Line factored;
     factored << "因式分解，得 ";
     if (exact.x1.text == exact.x2.text) {
@@ -371,8 +373,9 @@ Working decimal_formula_method(const QuadraticNumbers& n) {
 Working linear_working(const QuadraticNumbers& n) {
     Working w{Method::Linear, {}, {}};
     if (n.c != 0) {
-        w.lines.push_back(Line() << "移项，得 " << polynomial(kNoTerm, data_coefficient(n.b), kNoTerm)
-                                 << "=" << data(-n.c) << "，");
+        w.lines.push_back(Line() << "移项，得 "
+                                 << polynomial(kNoTerm, data_coefficient(n.b), kNoTerm) << "="
+                                 << data(-n.c) << "，");
         w.equations.push_back(record(0, n.b, n.c));
     }
     const Exact x = -n.c / n.b;

@@ -74,8 +74,9 @@ bool needs_brackets(std::string_view part) {
         std::ranges::all_of(part.substr(0, radical), [](char c) { return c >= '0' && c <= '9'; })) {
         part.remove_prefix(radical + std::string_view("√").size());
     }
-    const bool number =
-        !part.empty() && std::ranges::all_of(part, [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+    const bool number = !part.empty() && std::ranges::all_of(part, [](char c) {
+        return (c >= '0' && c <= '9') || c == '.';
+    });
     const bool letter = part.size() == 1 && std::isalpha(static_cast<unsigned char>(part[0]));
     const bool greek = part == "Δ";
     return !(number || letter || greek);
@@ -232,9 +233,9 @@ std::string linear_text(const Formula& formula) {
                                         "/" +
                                         detail::in_brackets_if_needed(linear_text(piece.parts[1]));
             // A fraction before a letter is its coefficient: "(2/3)x", not "2/3x".
-            const bool coefficient = i + 1 < formula.size() &&
-                                     formula[i + 1].kind == Math::Kind::Text &&
-                                     std::isalpha(static_cast<unsigned char>(formula[i + 1].text[0]));
+            const bool coefficient =
+                i + 1 < formula.size() && formula[i + 1].kind == Math::Kind::Text &&
+                std::isalpha(static_cast<unsigned char>(formula[i + 1].text[0]));
             line += coefficient ? "(" + written + ")" : written;
             break;
         }
@@ -244,8 +245,10 @@ std::string linear_text(const Formula& formula) {
         case Math::Kind::System:
             for (std::size_t i = 0; i < piece.parts.size(); ++i) {
                 const bool last = i + 1 == piece.parts.size();
-                line += (i == 0 ? "⎧ " : last ? "⎩ " : "⎪ ") + linear_text(piece.parts[i]) +
-                        (last ? "" : "\n");
+                line += (i == 0 ? "⎧ "
+                         : last ? "⎩ "
+                                : "⎪ ") +
+                        linear_text(piece.parts[i]) + (last ? "" : "\n");
             }
             break;
         }

@@ -1,6 +1,7 @@
 #include "graph.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -97,8 +98,8 @@ std::string tick_text(Real value, Real step) {
         std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(value));
         return with_minus_sign(without_trailing_zeros(text));
     }
-    const int digits = std::max(
-        0, static_cast<int>(std::floor(std::log10(largest)) - std::floor(std::log10(step) + 1e-9L)));
+    const int digits = std::max(0, static_cast<int>(std::floor(std::log10(largest)) -
+                                                    std::floor(std::log10(step) + 1e-9L)));
     std::snprintf(text, sizeof text, "%.*E", std::min(digits, 6), static_cast<double>(value));
     const std::string written = text;
     const std::size_t e = written.find('E');
@@ -241,7 +242,8 @@ class SceneBuilder {
                 const double right = px(axis_x()) - 4 * s;
                 const double x = right - label.extent.width < 0 ? px(axis_x()) + 4 * s
                                                                 : right - label.extent.width;
-                label.baseline_left = {x, py(value) + (label.extent.ascent - label.extent.descent) / 2};
+                label.baseline_left = {x, py(value) +
+                                              (label.extent.ascent - label.extent.descent) / 2};
             }
             labels.push_back(std::move(label));
         }
@@ -278,7 +280,9 @@ class SceneBuilder {
         const double ay = py(axis_y());
         line({{scene_.left, ay}, {scene_.right, ay}}, Ink::Axis, 1.2);
         line({{ax, scene_.bottom}, {ax, scene_.top}}, Ink::Axis, 1.2);
-        line({{scene_.right - 8 * s, ay - 4 * s}, {scene_.right, ay}, {scene_.right - 8 * s, ay + 4 * s}},
+        line({{scene_.right - 8 * s, ay - 4 * s},
+              {scene_.right, ay},
+              {scene_.right - 8 * s, ay + 4 * s}},
              Ink::Axis, 1.2);
         line({{ax - 4 * s, scene_.top + 8 * s}, {ax, scene_.top}, {ax + 4 * s, scene_.top + 8 * s}},
              Ink::Axis, 1.2);
@@ -340,20 +344,64 @@ class SceneBuilder {
         line(std::move(points), Ink::Curve, 1.6);
     }
 
-    // A label beside a point, kept inside the plot.
-    void place_label(const std::string& text, Point at, Ink ink) {
+    static bool overlap(const SceneText& a, const SceneText& b) {
+        const auto& p = a.baseline_left;
+        const auto& q = b.baseline_left;
+        return p.x < q.x + b.extent.width && q.x < p.x + a.extent.width &&
+               p.y - a.extent.ascent < q.y + b.extent.descent &&
+               q.y - b.extent.ascent < p.y + a.extent.descent;
+    }
+
+    bool fits(const SceneText& label) const {
+        const Point& at = label.baseline_left;
+        if (at.x < scene_.left || at.x + label.extent.width > scene_.right ||
+            at.y - label.extent.ascent < scene_.top ||
+            at.y + label.extent.descent > scene_.bottom) {
+            return false;
+        }
+        for (const auto* others : {&scene_.texts, &scene_.tick_labels}) {
+            for (const SceneText& other : *others) {
+                if (overlap(label, other)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // A label beside a point, inside the plot and clear of the other texts
+    // where some place near the point allows; else at the first place in view
+    // when `always`. Returns whether it was placed.
+    bool place_label(const std::string& text, Point at, Ink ink, bool always = true) {
         const double s = canvas_.scale();
         SceneText label = measured(text, {}, ink);
-        double x = at.x + 5 * s;
-        double y = at.y - 5 * s;
-        if (x + label.extent.width > scene_.right) {
-            x = at.x - 5 * s - label.extent.width;
+        const double w = label.extent.width;
+        const double up = at.y - 5 * s;
+        const double down = at.y + 5 * s + label.extent.ascent;
+        const double line = label.extent.ascent + label.extent.descent;
+        const std::array<Point, 8> places{{{at.x + 5 * s, up},
+                                           {at.x + 5 * s, down},
+                                           {at.x - 5 * s - w, up},
+                                           {at.x - 5 * s - w, down},
+                                           {at.x + 5 * s, up - line},
+                                           {at.x + 5 * s, down + line},
+                                           {at.x - 5 * s - w, up - line},
+                                           {at.x - 5 * s - w, down + line}}};
+        for (const Point& place : places) {
+            label.baseline_left = place;
+            if (fits(label)) {
+                scene_.texts.push_back(std::move(label));
+                return true;
+            }
         }
-        if (y - label.extent.ascent < scene_.top) {
-            y = at.y + 5 * s + label.extent.ascent;
+        if (!always) {
+            return false;
         }
+        double x = places[0].x + w > scene_.right ? places[2].x : places[0].x;
+        const double y = up - label.extent.ascent < scene_.top ? down : up;
         label.baseline_left = {std::max(x, scene_.left), y};
         scene_.texts.push_back(std::move(label));
+        return true;
     }
 
     void add_marks() {
@@ -367,7 +415,7 @@ class SceneBuilder {
         }
     }
 
-    // Beside the curve where it is in view, else in the top-left corner.
+    // Beside the curve where it is in view, else in the top-left corner if it fits there.
     void add_equation() {
         if (!plot_.curve || plot_.equation.empty()) {
             return;
@@ -377,12 +425,17 @@ class SceneBuilder {
         for (const double share : {0.75, 0.62, 0.86, 0.5, 0.3, 0.15}) {
             const double x = scene_.left + share * width;
             const double y = curve_y(x);
-            if (y > scene_.top + 20 * s && y < scene_.bottom - 4 * s) {
-                place_label(plot_.equation, {x, y}, Ink::Curve);
+            if (y > scene_.top + 20 * s && y < scene_.bottom - 4 * s &&
+                place_label(plot_.equation, {x, y}, Ink::Curve, false)) {
                 return;
             }
         }
-        add_text(plot_.equation, {scene_.left + 4 * s, scene_.top + 14 * s}, Ink::Curve);
+        // An equation too long for any clear place is left to the working beside.
+        SceneText corner = measured(plot_.equation, {}, Ink::Curve);
+        corner.baseline_left = {scene_.left + 4 * s, scene_.top + 14 * s};
+        if (fits(corner)) {
+            scene_.texts.push_back(std::move(corner));
+        }
     }
 
     const calc::Plot& plot_;

@@ -307,8 +307,7 @@ std::vector<Box> broken(const std::vector<Box>& atoms, double width, double inde
 
 } // namespace
 
-Typeset typeset(std::span<const calc::Formula> lines, double points, double width,
-                Canvas& canvas) {
+Typeset typeset(std::span<const calc::Formula> lines, double points, double width, Canvas& canvas) {
     Setter setter(canvas, points);
     Typeset set;
     const double leading = 0.5 * setter.em();

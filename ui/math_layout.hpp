@@ -36,8 +36,7 @@ struct Typeset {
 // A line wider than `width` breaks where a textbook would break it (after a
 // comma, before an equals sign, between Chinese characters, never inside a
 // fraction or a root) and goes on indented.
-Typeset typeset(std::span<const calc::Formula> lines, double points, double width,
-                Canvas& canvas);
+Typeset typeset(std::span<const calc::Formula> lines, double points, double width, Canvas& canvas);
 
 // Draws what typeset() set, moved by `offset`.
 void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink = Ink::Text);

@@ -103,9 +103,10 @@ const calc::Working* WorkingForm::shown_working() const {
 
 std::vector<calc::Formula> WorkingForm::shown_lines() const {
     if (!exercise_) {
-        return {words(topic_ == Topic::Quadratic
-                          ? "输入方程的系数 a、b、c，按 GO 求解，这里就写出解题过程，旁边画出函数的图像."
-                          : "输入两个点的坐标，按 GO 求解，这里就写出解题过程，旁边画出函数的图像.")};
+        return {words(
+            topic_ == Topic::Quadratic
+                ? "输入方程的系数 a、b、c，按 GO 求解，这里就写出解题过程，旁边画出函数的图像."
+                : "输入两个点的坐标，按 GO 求解，这里就写出解题过程，旁边画出函数的图像.")};
     }
     std::vector<calc::Formula> lines;
     if (!exercise_->statement.empty()) {
@@ -134,11 +135,11 @@ void WorkingForm::refresh() {
     if (topic_ == Topic::Quadratic) {
         const calc::Working* working = shown_working();
         for (const Option& option : kOptions) {
-            const bool applies =
-                exercise_ && std::ranges::count(exercise_->workings, option.method,
-                                                &calc::Working::method) > 0;
+            const bool applies = exercise_ && std::ranges::count(exercise_->workings, option.method,
+                                                                 &calc::Working::method) > 0;
             view_.set_enabled(option.control, applies);
-            view_.set_checked(option.control, working != nullptr && working->method == option.method);
+            view_.set_checked(option.control,
+                              working != nullptr && working->method == option.method);
         }
     }
     view_.set_description("picWorking", text());

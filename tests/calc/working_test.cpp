@@ -49,7 +49,9 @@ const std::string kFormula_1_m3_1 = "解：a=1，b=−3，c=1.\n"
 INSTANTIATE_TEST_SUITE_P(
     Exercises, TextbookWorking,
     testing::Values(
-        Textbook{"formula", {"1", "-3", "1"}, Method::Formula,
+        Textbook{"formula",
+                 {"1", "-3", "1"},
+                 Method::Formula,
                  {{Method::Formula, kFormula_1_m3_1},
                   {Method::CompletingSquare, "解：移项，得 x²−3x=−1.\n"
                                              "配方，得 x²−3x+(3/2)²=−1+(3/2)²，\n"
@@ -72,12 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
         Textbook{"surd_simplified_then_reduced",
                  {"2", "-4", "-3"},
                  Method::Formula,
-                 {{Method::Formula,
-                   "解：a=2，b=−4，c=−3.\n"
-                   "Δ=b²−4ac=(−4)²−4×2×(−3)=40>0，\n"
-                   "方程有两个不等的实数根\n"
-                   "x=(−b±√(b²−4ac))/(2a)=(4±√40)/(2×2)=(4±2√10)/4=(2±√10)/2，\n"
-                   "即 x₁=(2−√10)/2，x₂=(2+√10)/2."},
+                 {{Method::Formula, "解：a=2，b=−4，c=−3.\n"
+                                    "Δ=b²−4ac=(−4)²−4×2×(−3)=40>0，\n"
+                                    "方程有两个不等的实数根\n"
+                                    "x=(−b±√(b²−4ac))/(2a)=(4±√40)/(2×2)=(4±2√10)/4=(2±√10)/2，\n"
+                                    "即 x₁=(2−√10)/2，x₂=(2+√10)/2."},
                   {Method::CompletingSquare, "解：移项，得 2x²−4x=3.\n"
                                              "二次项系数化为1，得 x²−2x=3/2.\n"
                                              "配方，得 x²−2x+1²=3/2+1²，\n"
@@ -144,18 +145,21 @@ INSTANTIATE_TEST_SUITE_P(
                                              "(x−1)²=3.\n"
                                              "由此可得 x−1=±√3，\n"
                                              "x₁=1−√3，x₂=1+√3."}}},
-        Textbook{"no_real_root",
-                 {"3", "2", "1"},
-                 Method::Formula,
-                 {{Method::Formula, "解：a=3，b=2，c=1.\n"
-                                    "Δ=b²−4ac=2²−4×3×1=−8<0，\n"
-                                    "方程没有实数根."},
-                  {Method::CompletingSquare, "解：移项，得 3x²+2x=−1.\n"
-                                             "二次项系数化为1，得 x²+(2/3)x=−1/3.\n"
-                                             "配方，得 x²+(2/3)x+(1/3)²=−1/3+(1/3)²，\n"
-                                             "(x+1/3)²=−2/9.\n"
-                                             "因为任何实数的平方都不会是负数，所以方程没有实数根."}}},
-        Textbook{"linear", {"0", "3", "1"}, Method::Linear,
+        Textbook{
+            "no_real_root",
+            {"3", "2", "1"},
+            Method::Formula,
+            {{Method::Formula, "解：a=3，b=2，c=1.\n"
+                               "Δ=b²−4ac=2²−4×3×1=−8<0，\n"
+                               "方程没有实数根."},
+             {Method::CompletingSquare, "解：移项，得 3x²+2x=−1.\n"
+                                        "二次项系数化为1，得 x²+(2/3)x=−1/3.\n"
+                                        "配方，得 x²+(2/3)x+(1/3)²=−1/3+(1/3)²，\n"
+                                        "(x+1/3)²=−2/9.\n"
+                                        "因为任何实数的平方都不会是负数，所以方程没有实数根."}}},
+        Textbook{"linear",
+                 {"0", "3", "1"},
+                 Method::Linear,
                  {{Method::Linear, "解：移项，得 3x=−1，\n"
                                    "系数化为1，得 x=−1/3."}}},
         Textbook{"line_through_two_points",
@@ -213,12 +217,16 @@ TEST(ExerciseInWords, RefusalsAndFaultsSayWhyInsteadOfAWorking) {
              Row{{"1", "2", "3", "2"}, Outcome::SameY, "两点的纵坐标相同（都是 2），由此得 k=0", 2},
              Row{{"1", "2", "1", "2"}, Outcome::SameX, "两点重合", 2},
              Row{{"0", "0", "5"}, Outcome::NoEquation, "因为 a=0 且 b=0", 0},
-             Row{{"1E400", "1", "1"}, Outcome::OutOfRange, "输入的数或算出的结果超出了计算的范围", 0},
+             Row{{"1E400", "1", "1"},
+                 Outcome::OutOfRange,
+                 "输入的数或算出的结果超出了计算的范围",
+                 0},
          }) {
         const Exercise exercise = evaluate(row.entries);
         EXPECT_EQ(exercise.outcome, row.outcome) << row.explanation_starts;
         EXPECT_TRUE(exercise.workings.empty());
-        EXPECT_TRUE(exercise.explanation.starts_with(row.explanation_starts)) << exercise.explanation;
+        EXPECT_TRUE(exercise.explanation.starts_with(row.explanation_starts))
+            << exercise.explanation;
         EXPECT_EQ(exercise.plot.marks.size(), row.marks) << row.explanation_starts;
     }
 }
@@ -296,9 +304,11 @@ TEST(WorkingProperties, EveryEquationKeepsTheRootsAndTheRootsAreTheAnswers) {
             }
             if (exact->kind == vornix::calc::ExactQuadratic::Kind::Roots) {
                 const bool twice = exact->x1.text == exact->x2.text;
-                const std::string roots = twice ? "=" + exact->x1.text + "."
-                                                : "x₁=" + exact->x1.text + "，x₂=" + exact->x2.text + ".";
-                EXPECT_TRUE(ascii_minus(text).ends_with(roots)) << text << "\nnot ending in " << roots;
+                const std::string roots =
+                    twice ? "=" + exact->x1.text + "."
+                          : "x₁=" + exact->x1.text + "，x₂=" + exact->x2.text + ".";
+                EXPECT_TRUE(ascii_minus(text).ends_with(roots))
+                    << text << "\nnot ending in " << roots;
                 EXPECT_EQ(text.find("x₁=x₂=") != std::string::npos, twice) << text;
             }
         }

@@ -33,9 +33,9 @@ class Scenes : public ::testing::TestWithParam<Case> {};
 TEST_P(Scenes, MarksInViewNiceTicksLabelsApartAndOnlyNumbers) {
     const Case& c = GetParam();
     const calc::Exercise exercise =
-        c.entries.size() == 3 ? calc::evaluate_quadratic(c.entries[0], c.entries[1], c.entries[2])
-                              : calc::evaluate_line(c.entries[0], c.entries[1], c.entries[2],
-                                                    c.entries[3]);
+        c.entries.size() == 3
+            ? calc::evaluate_quadratic(c.entries[0], c.entries[1], c.entries[2])
+            : calc::evaluate_line(c.entries[0], c.entries[1], c.entries[2], c.entries[3]);
     FakeCanvas canvas(380, 432);
     const ui::Scene scene = ui::build_scene(exercise.plot, canvas);
     for (const calc::PlotMark& mark : exercise.plot.marks) {
@@ -60,6 +60,19 @@ TEST_P(Scenes, MarksInViewNiceTicksLabelsApartAndOnlyNumbers) {
         EXPECT_TRUE(apart || a.baseline_left.x != b.baseline_left.x) << a.text << " / " << b.text;
     }
     EXPECT_GE(scene.tick_labels.size(), 4u);
+    // The labels of points, guides and the curve stay clear of one another.
+    for (std::size_t i = 0; i < scene.texts.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const ui::SceneText& a = scene.texts[i];
+            const ui::SceneText& b = scene.texts[j];
+            const bool apart =
+                a.baseline_left.x + a.extent.width <= b.baseline_left.x ||
+                b.baseline_left.x + b.extent.width <= a.baseline_left.x ||
+                a.baseline_left.y + a.extent.descent <= b.baseline_left.y - b.extent.ascent ||
+                b.baseline_left.y + b.extent.descent <= a.baseline_left.y - a.extent.ascent;
+            EXPECT_TRUE(apart) << a.text << " / " << b.text;
+        }
+    }
     for (const ui::SceneLines& lines : scene.lines) {
         for (const ui::Point& p : lines.points) {
             ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
@@ -69,19 +82,18 @@ TEST_P(Scenes, MarksInViewNiceTicksLabelsApartAndOnlyNumbers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Plots, Scenes,
-    ::testing::Values(Case{"textbook_parabola", {"1", "-3", "1"}, true},
-                    Case{"deep_vertex", {"1", "-8", "1"}, true},
-                    Case{"no_crossing", {"3", "2", "1"}, true},
-                    Case{"linear", {"0", "3", "1"}, true},
-                    Case{"line", {"3", "5", "-4", "-9"}, true},
-                    Case{"same_x_still_draws_the_points", {"1", "2", "1", "5"}, true},
-                    Case{"huge_coefficients", {"1E300", "-3E300", "1E300"}, true},
-                    Case{"a_tiny", {"1E-300", "1", "1"}, true},
-                    Case{"thirty_four_digits",
-                         {"1.234567890123456789012345678901234", "-9.87654321098765432109876543210987",
-                          "2.5"},
-                         true},
-                    Case{"far_from_the_origin", {"1", "-2000", "999999"}, false}),
+    ::testing::Values(
+        Case{"textbook_parabola", {"1", "-3", "1"}, true},
+        Case{"vertex_near_the_crossings", {"1", "-3", "2"}, true},
+        Case{"deep_vertex", {"1", "-8", "1"}, true}, Case{"no_crossing", {"3", "2", "1"}, true},
+        Case{"linear", {"0", "3", "1"}, true}, Case{"line", {"3", "5", "-4", "-9"}, true},
+        Case{"same_x_still_draws_the_points", {"1", "2", "1", "5"}, true},
+        Case{"huge_coefficients", {"1E300", "-3E300", "1E300"}, true},
+        Case{"a_tiny", {"1E-300", "1", "1"}, true},
+        Case{"thirty_four_digits",
+             {"1.234567890123456789012345678901234", "-9.87654321098765432109876543210987", "2.5"},
+             true},
+        Case{"far_from_the_origin", {"1", "-2000", "999999"}, false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST(Scene, HugeNumbersAreLabelledInENotation) {

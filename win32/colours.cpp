@@ -54,4 +54,22 @@ COLORREF link_face(ui::Colour background, bool hovered) {
     return face_colour(background);
 }
 
+COLORREF ink_colour(ui::Ink ink) {
+    if (!high_contrast()) {
+        return COLORREF(ui::light_colour(ink));
+    }
+    switch (ink) {
+    case ui::Ink::Paper:
+        return GetSysColor(COLOR_WINDOW);
+    case ui::Ink::Curve:
+        return GetSysColor(COLOR_HOTLIGHT);
+    case ui::Ink::Mark:
+        return GetSysColor(COLOR_HIGHLIGHT);
+    case ui::Ink::Grid:
+        return GetSysColor(COLOR_GRAYTEXT);
+    default:
+        return GetSysColor(COLOR_WINDOWTEXT);
+    }
+}
+
 } // namespace vornix::win32

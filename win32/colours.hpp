@@ -4,6 +4,7 @@
 // disappears into its background.
 #pragma once
 
+#include "canvas.hpp"
 #include "form.hpp"
 
 #include <windows.h>
@@ -23,5 +24,9 @@ COLORREF text_colour(ui::Colour wanted);
 // The link's text, and the face it is drawn on when hovered.
 COLORREF link_colour(ui::Colour wanted, bool hovered);
 COLORREF link_face(ui::Colour background, bool hovered);
+
+// A part of a drawing; in High Contrast the window's text on the window's
+// colour, the curve and the marks in the link's and the selection's colours.
+COLORREF ink_colour(ui::Ink ink);
 
 } // namespace vornix::win32

@@ -1,6 +1,7 @@
 // The controls of a window, made from its table.
 #include "controls.hpp"
 
+#include "canvas_control.hpp"
 #include "form_window.hpp"
 #include "link.hpp"
 #include "wide_text.hpp"
@@ -38,7 +39,7 @@ ControlClass control_class(ui::ControlKind kind) {
     case ui::ControlKind::Link:
         return {kLinkClass, WS_TABSTOP, 0};
     case ui::ControlKind::Canvas:
-        return {L"STATIC", SS_NOTIFY, 0};
+        return {kCanvasClass, WS_TABSTOP | WS_VSCROLL, 0};
     case ui::ControlKind::Label:
         break;
     }
@@ -112,6 +113,11 @@ void FormWindow::build_controls() {
             nullptr);
         if (row.kind == ui::ControlKind::EntryBox) {
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0); // no limit but the system's own
+        }
+        if (row.kind == ui::ControlKind::Canvas) {
+            set_canvas_painter(control, [this, name = row.name](ui::Canvas& canvas) {
+                return form_->paint(name, canvas);
+            });
         }
         SetWindowSubclass(control, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
         controls_.push_back(

@@ -3,6 +3,7 @@
 #include "form_window.hpp"
 
 #include "accessible.hpp"
+#include "canvas_control.hpp"
 #include "colours.hpp"
 #include "controls.hpp"
 #include "link.hpp"
@@ -37,6 +38,18 @@ bool is_key(UINT message, WPARAM wparam, ui::Key& key) {
     return false;
 }
 
+// The role a screen reader is told where the system's own would be wrong.
+LONG role_of(ui::ControlKind kind) {
+    switch (kind) {
+    case ui::ControlKind::Link:
+        return ROLE_SYSTEM_LINK;
+    case ui::ControlKind::Canvas:
+        return ROLE_SYSTEM_GRAPHIC;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 FormWindow::FormWindow(Services& services, ui::OpenWindows& windows)
@@ -67,6 +80,7 @@ void FormWindow::create(ui::Form& form) {
     form_ = &form;
     static const bool registered = [] {
         register_link_class();
+        register_canvas_class();
         WNDCLASSEXW window_class{};
         window_class.cbSize = sizeof window_class;
         window_class.lpfnWndProc = window_procedure;
@@ -271,10 +285,9 @@ LRESULT FormWindow::on_control_message(const Control& control, UINT message, WPA
         break;
     case WM_GETOBJECT:
         if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
-            const bool link = control.row->kind == ui::ControlKind::Link;
             if (const LRESULT object =
                     accessible_object(window, wparam, sysinfo::wide(control.row->accessible_name),
-                                      control.description, link ? ROLE_SYSTEM_LINK : 0)) {
+                                      control.description, role_of(control.row->kind))) {
                 return object;
             }
         }

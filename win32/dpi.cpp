@@ -15,8 +15,13 @@ constexpr int kIconResource = 1;
 } // namespace
 
 DWORD FormWindow::style() const {
-    if (form_->frame().style == ui::WindowFrame::Style::FixedDialog) {
+    switch (form_->frame().style) {
+    case ui::WindowFrame::Style::FixedDialog:
         return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case ui::WindowFrame::Style::Fixed:
+        return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    case ui::WindowFrame::Style::Sizable:
+        break;
     }
     return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 }

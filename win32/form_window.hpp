@@ -5,8 +5,8 @@
 // rules (ui::Form); it does what the rules ask (ui::View).
 //
 // The parts live in: dialog_host.cpp (the window and its messages),
-// controls.cpp (the controls from the table), dpi.cpp (placing them at a
-// resolution), window_view.cpp (the view), link.cpp (the link control).
+// controls.cpp (the controls from the table), canvas_control.cpp (the drawings), dpi.cpp (placing
+// them at a resolution), window_view.cpp (the view), link.cpp (the link control).
 #pragma once
 
 #include "fonts.hpp"
@@ -54,6 +54,10 @@ class FormWindow : public ui::View {
     void announce(std::string_view control) override;
     bool open_page(std::string_view address) override;
     void copy_text(std::string_view text) override;
+    void copy_picture(std::string_view control) override;
+    void set_enabled(std::string_view control, bool enabled) override;
+    void set_checked(std::string_view control, bool checked) override;
+    void repaint(std::string_view control) override;
     void close() override;
     bool start_program(const std::string& path) override;
     void show_message(const std::string& text) override;

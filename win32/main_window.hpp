@@ -5,7 +5,9 @@
 #include "about_window.hpp"
 #include "form_window.hpp"
 #include "main_form.hpp"
+#include "working_window.hpp"
 
+#include <array>
 #include <memory>
 
 namespace vornix::win32 {
@@ -19,16 +21,22 @@ class MainWindow final : public FormWindow, private ui::Windows {
 
     // The About window while it is open, else nullptr.
     AboutWindow* about() const;
+    // The working window of the quadratic or the line while it is open, else nullptr.
+    WorkingWindow* working_window(ui::Topic topic) const;
 
   private:
     bool is_open(ui::Secondary window) const override;
     void open(ui::Secondary window) override;
     void show(ui::Secondary window) override;
+    ui::WorkingForm* working(ui::Secondary window) override;
+    FormWindow* other(ui::Secondary window) const;
 
     ui::MainForm form_;
     ui::OpenWindows& windows_;
     sysinfo::Registry& registry_;
     std::unique_ptr<AboutWindow> about_;
+    // The quadratic's and the line's working windows, in that order.
+    std::array<std::unique_ptr<WorkingWindow>, 2> workings_;
 };
 
 } // namespace vornix::win32

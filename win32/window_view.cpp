@@ -1,6 +1,7 @@
 // What the window's rules ask of it, done with the system's controls.
 #include "form_window.hpp"
 
+#include "canvas_control.hpp"
 #include "system.hpp"
 #include "wide_text.hpp"
 
@@ -109,6 +110,34 @@ void FormWindow::copy_text(std::string_view text) {
         }
     }
     CloseClipboard();
+}
+
+void FormWindow::copy_picture(std::string_view control) {
+    HGLOBAL picture = canvas_picture(find(control).window, 2);
+    if (picture == nullptr) {
+        return;
+    }
+    if (!OpenClipboard(window_)) {
+        GlobalFree(picture);
+        return;
+    }
+    EmptyClipboard();
+    if (SetClipboardData(CF_DIB, picture) == nullptr) {
+        GlobalFree(picture);
+    }
+    CloseClipboard();
+}
+
+void FormWindow::set_enabled(std::string_view control, bool enabled) {
+    EnableWindow(find(control).window, enabled ? TRUE : FALSE);
+}
+
+void FormWindow::set_checked(std::string_view control, bool checked) {
+    SendMessageW(find(control).window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void FormWindow::repaint(std::string_view control) {
+    InvalidateRect(find(control).window, nullptr, FALSE);
 }
 
 void FormWindow::close() {

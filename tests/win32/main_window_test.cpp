@@ -312,7 +312,9 @@ TEST_F(Win32Test, ScreenReadersHearNamesAndAnAnswerByItsTextRoleAndExactFormAlso
     click("Command1");
     EXPECT_EQ(spoken(get("Label4")), L"X1= 1    X2= 2");
     const std::wstring exact = L"精确解：X1=1，X2=2\n△=1\n顶点 (3/2, -1/4)，对称轴 X=3/2，开口向上";
-    EXPECT_EQ(spoken(get("Label4"), &IAccessible::get_accDescription), L"方程的解\n" + exact);
+    const std::wstring hint = L"\n双击或按 Alt+Enter 查看解题过程与图像";
+    EXPECT_EQ(spoken(get("Label4"), &IAccessible::get_accDescription),
+              L"方程的解\n" + exact + hint);
     std::wstring tip(512, L'\0');
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -320,7 +322,7 @@ TEST_F(Win32Test, ScreenReadersHearNamesAndAnAnswerByItsTextRoleAndExactFormAlso
     tool.uId = reinterpret_cast<UINT_PTR>(get("Label4"));
     tool.lpszText = tip.data();
     SendMessageW(window.tooltips(), TTM_GETTEXTW, tip.size(), LPARAM(&tool));
-    EXPECT_EQ(std::wstring(tip.c_str()), exact) << "the tooltip";
+    EXPECT_EQ(std::wstring(tip.c_str()), exact + hint) << "the tooltip";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built Vornix in a real window under Xvfb, types the first example
-# of each exercise, presses both GO buttons and saves docs/main-window.png.
+# of each exercise, presses both GO buttons and saves docs/main-window.png,
+# docs/about-window.png and the two working windows.
 # Run after the README's build command, as root on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,7 +9,7 @@ cd "$(dirname "$0")/.."
 bash dev/setup.sh xvfb xdotool imagemagick
 
 display=:73
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null' EXIT
 export DISPLAY="$display"
@@ -43,3 +44,19 @@ about=$(xdotool search --sync --name '关于 Vornix' | head -n 1)
 sleep 0.5
 import -window "$about" docs/about-window.png
 echo "saved docs/about-window.png"
+
+# The working windows: the quadratic's from a double-click on its answer, the
+# line's from Alt+Enter in its first entry box.
+xdotool key Escape
+shoot_working() {
+    local working
+    working=$(xdotool search --sync --name "$1" | head -n 1)
+    sleep 0.5
+    import -window "$working" "docs/$2"
+    echo "saved docs/$2"
+}
+xdotool mousemove --window "$window" 184 124 click --repeat 2 --delay 80 1
+shoot_working '解题过程 — 一元二次方程' working-quadratic.png
+xdotool key Escape # the focus goes back to the main window
+xdotool mousemove --window "$window" 100 228 click 1 key alt+Return
+shoot_working '解题过程 — 一次函数' working-line.png

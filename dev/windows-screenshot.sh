@@ -2,7 +2,8 @@
 # Starts the built vornix.exe under Wine in a virtual desktop on Xvfb, types
 # the first example of each exercise, presses both GO buttons with the
 # keyboard and saves docs/windows-main-window.png, then opens the About window
-# and saves docs/windows-about-window.png. Run after dev/windows.sh, as root.
+# and saves docs/windows-about-window.png, then the quadratic's working window,
+# docs/windows-working.png. Run after dev/windows.sh, as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows}
@@ -39,3 +40,10 @@ shoot windows-main-window.png 440x424+0+0
 keys Tab Tab Tab Tab Tab Tab Tab space # past GO and the link, round to About
 sleep 1
 shoot windows-about-window.png 388x263+153+106
+
+# The quadratic's working window, from Alt+Enter in its first entry box.
+keys Escape
+xdotool mousemove 37 73 click 1
+keys alt+Return
+sleep 1.5
+shoot windows-working.png 786x514+0+0

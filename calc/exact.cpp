@@ -3,25 +3,39 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace vornix::calc::detail {
 namespace {
 
 using boost::multiprecision::msb;
 
-Integer power_of_ten(long long exponent) {
-    return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
+// Powers of ten are asked for again and again (every number read and shown
+// scales by one), so each is made once per thread.
+const Integer& power_of_ten(long long exponent) {
+    thread_local std::vector<Integer> powers{Integer(1)};
+    while (static_cast<long long>(powers.size()) <= exponent) {
+        powers.push_back(powers.back() * 10);
+    }
+    return powers[static_cast<std::size_t>(exponent)];
+}
+
+// Whether num/den >= 10^exponent, in whole numbers.
+bool at_least_power(const Integer& num, const Integer& den, long long exponent) {
+    return exponent >= 0 ? num >= den * power_of_ten(exponent)
+                         : num * power_of_ten(-exponent) >= den;
 }
 
 // The exponent E with 10^E <= value < 10^(E+1), for a positive value.
 long long decimal_exponent(const Exact& value) {
-    const long long bits = static_cast<long long>(msb(numerator(value))) -
-                           static_cast<long long>(msb(denominator(value)));
+    const Integer& num = numerator(value);
+    const Integer& den = denominator(value);
+    const long long bits = static_cast<long long>(msb(num)) - static_cast<long long>(msb(den));
     auto estimate = static_cast<long long>(std::floor(static_cast<double>(bits) * 0.30102999566));
-    while (value >= scaled(Exact(1), estimate + 1)) {
+    while (at_least_power(num, den, estimate + 1)) {
         ++estimate;
     }
-    while (value < scaled(Exact(1), estimate)) {
+    while (!at_least_power(num, den, estimate)) {
         --estimate;
     }
     return estimate;

@@ -1,5 +1,6 @@
 // How long a GO click takes in the real main window (offscreen), with short
-// entries and with one mebibyte of text in every entry box.
+// entries and with one mebibyte of text in every entry box; and how long the
+// working window takes from the double-click on the answer to its first frame.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/vornix_gui_bench
 #include "main_window.hpp"
 
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -69,6 +71,31 @@ void QuadraticGoOneMebibyteOfDigitsEach(benchmark::State& state) {
 void LineGoOneMebibyteOfDigitsEach(benchmark::State& state) {
     click_go(state, "Command3", "Label16", {"Text4", "Text5", "Text6", "Text7"}, kMebibyteOfDigits);
 }
+// The double-click on the answer, up to the window drawn whole once (its
+// working and its graph included); the window is closed between rounds.
+void WorkingWindowFirstFrame(benchmark::State& state) {
+    QuietServices services;
+    qt::ProgramWindows windows([] {});
+    qt::MainWindow window(services, windows);
+    window.show();
+    fill(window, {"Text1", "Text2", "Text3"}, {});
+    window.findChild<QPushButton*>("Command1")->click();
+    auto* answer = window.findChild<QLabel*>("Label4");
+    for (auto _ : state) {
+        QTest::mouseDClick(answer, Qt::LeftButton);
+        QWidget* working = QApplication::activeWindow();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            working = top->objectName() == "frmWorking" && top->isVisible() ? top : working;
+        }
+        benchmark::DoNotOptimize(working->grab());
+        state.PauseTiming();
+        working->close();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(WorkingWindowFirstFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(QuadraticGoOneMebibyteOfDigitsEach)->Unit(benchmark::kMillisecond);
 BENCHMARK(LineGoOneMebibyteOfDigitsEach)->Unit(benchmark::kMillisecond);
 BENCHMARK(QuadraticGoShort)->Unit(benchmark::kMicrosecond);

@@ -72,6 +72,11 @@ std::string usage(std::span<const ToolkitOption> toolkit_options) {
             text += "  " + std::string(option.usage) + "\n";
         }
     }
+    text += "\n"
+            "在窗口中 / In the window:\n"
+            "  Alt+Enter         解题过程与图像（在答案或其输入框上）/ the working and the graph\n"
+            "                    (on an answer or its entry boxes; or double-click the answer)\n"
+            "  Ctrl+Shift+C      复制答案 / copy the answer\n";
     return text;
 }
 

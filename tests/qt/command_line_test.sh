@@ -21,6 +21,7 @@ run --help
 check "--help exits 0" test $? -eq 0
 check "--help prints usage in Chinese and English" grep -q '^用法：vornix' "$out"
 check "--help prints usage in English too" grep -q '^Usage: vornix' "$out"
+check "--help names the working window's key" grep -q 'Alt+Enter' "$out"
 
 run --version
 check "--version exits 0" test $? -eq 0

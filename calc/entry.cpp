@@ -279,7 +279,7 @@ double to_double(const Decimal& number) {
     }
     // No decimal point in the text, so the C locale's choice of point cannot matter;
     // strtod rounds correctly, subnormals included (from_chars gives up on those).
-    const std::string text = number.mantissa.str() + "e" + std::to_string(number.exponent);
+    const std::string text = digits_of(number.mantissa) + "e" + std::to_string(number.exponent);
     // Numbers just above the largest double that still show as it read as it.
     const double value = std::min(std::strtod(text.c_str(), nullptr), DBL_MAX);
     return number.negative ? -value : value;

@@ -2,6 +2,7 @@
 #include "calc.hpp"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -54,13 +55,17 @@ Integer round_half_away(const Exact& positive) {
 std::string exponent_form(const std::string& digits, long long exponent) {
     std::string text(1, digits[0]);
     if (digits.size() > 1) {
-        text += "." + digits.substr(1);
+        text.push_back('.');
+        text.append(digits, 1);
     }
-    std::string magnitude = std::to_string(std::llabs(exponent));
+    const std::string magnitude = std::to_string(std::llabs(exponent));
+    text.push_back('E');
+    text.push_back(exponent < 0 ? '-' : '+');
     if (magnitude.size() < 2) {
-        magnitude.insert(0, "0");
+        text.push_back('0');
     }
-    return text + "E" + (exponent < 0 ? "-" : "+") + magnitude;
+    text.append(magnitude);
+    return text;
 }
 
 std::string plain_form(const std::string& digits, long long exponent) {
@@ -75,6 +80,31 @@ std::string plain_form(const std::string& digits, long long exponent) {
 }
 
 } // namespace
+
+std::string digits_of(const Integer& value) {
+    if (value == 0) {
+        return "0";
+    }
+    // Eighteen digits at a time, from the right.
+    constexpr std::uint64_t kChunk = 1'000'000'000'000'000'000ULL;
+    Integer rest = abs(value);
+    std::string digits;
+    while (rest != 0) {
+        Integer quotient;
+        Integer remainder;
+        divide_qr(rest, Integer(kChunk), quotient, remainder);
+        auto part = remainder.convert_to<std::uint64_t>();
+        for (int place = 0; place < 18 && (quotient != 0 || part != 0); ++place) {
+            digits.push_back(static_cast<char>('0' + part % 10));
+            part /= 10;
+        }
+        rest = std::move(quotient);
+    }
+    if (value < 0) {
+        digits.push_back('-');
+    }
+    return {digits.rbegin(), digits.rend()};
+}
 
 Exact scaled(const Exact& value, long long exponent) {
     if (exponent >= 0) {
@@ -115,7 +145,7 @@ std::string show_exact(const Exact& value, int shown_digits) {
         rounded = power_of_ten(shown_digits - 1);
         ++exponent;
     }
-    std::string digits = rounded.str();
+    std::string digits = digits_of(rounded);
     digits.erase(digits.find_last_not_of('0') + 1);
     const bool plain = exponent >= -4 && exponent < shown_digits;
     const std::string sign = value < 0 ? "-" : " ";
@@ -162,7 +192,7 @@ std::string decimal_text(const Decimal& number) {
     if (number.mantissa == 0) {
         return "0";
     }
-    std::string digits = number.mantissa.str();
+    std::string digits = digits_of(number.mantissa);
     long long exponent = number.exponent;
     const std::size_t kept = digits.find_last_not_of('0') + 1;
     exponent += static_cast<long long>(digits.size() - kept);

@@ -32,6 +32,10 @@ Decimal read_decimal(std::string_view text);
 Exact to_exact(const Decimal& number);
 // value * 10^exponent, exactly.
 Exact scaled(const Exact& value, long long exponent);
+// The whole number in decimal digits, "-" before a negative one. Boost's own
+// str() consults the C++ locale, which alone would bring all of the standard
+// library's locale code into a static Windows .exe.
+std::string digits_of(const Integer& value);
 double to_double(const Decimal& number);
 Exact to_exact(double finite_value);
 

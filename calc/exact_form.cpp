@@ -143,29 +143,29 @@ std::optional<SquareFree> square_free(Integer rest) {
 namespace {
 
 std::string times_root(const Integer& n, const Integer& r) {
-    return (n == 1 ? std::string() : n.str()) + "√" + r.str();
+    return (n == 1 ? std::string() : digits_of(n)) + "√" + digits_of(r);
 }
 
 // (m + n√r)/d written out, n signed.
 std::string radical_text(const Integer& m, const Integer& n, const Integer& r, const Integer& d) {
     std::string top;
     if (m != 0) {
-        top = m.str() + (n < 0 ? "-" : "+") + times_root(abs(n), r);
+        top = digits_of(m) + (n < 0 ? "-" : "+") + times_root(abs(n), r);
     } else {
         top = (n < 0 ? "-" : "") + times_root(abs(n), r);
     }
     if (d == 1) {
         return top;
     }
-    return (m != 0 ? "(" + top + ")" : top) + "/" + d.str();
+    return (m != 0 ? "(" + top + ")" : top) + "/" + digits_of(d);
 }
 
 RootForm rational_root(const Exact& value) {
-    return {numerator(value).str(), "0", "1", denominator(value).str(), fraction(value)};
+    return {digits_of(numerator(value)), "0", "1", digits_of(denominator(value)), fraction(value)};
 }
 
 RootForm radical_root(const Integer& m, const Integer& n, const Integer& r, const Integer& d) {
-    return {m.str(), n.str(), r.str(), d.str(), radical_text(m, n, r, d)};
+    return {digits_of(m), digits_of(n), digits_of(r), digits_of(d), radical_text(m, n, r, d)};
 }
 
 } // namespace
@@ -304,8 +304,8 @@ std::string fraction_text(const Exact& value) {
     if (!short_enough(numerator(value)) || !short_enough(denominator(value))) {
         return "≈" + plain(value);
     }
-    const std::string top = numerator(value).str();
-    return denominator(value) == 1 ? top : top + "/" + denominator(value).str();
+    const std::string top = digits_of(numerator(value));
+    return denominator(value) == 1 ? top : top + "/" + digits_of(denominator(value));
 }
 
 bool too_long(const std::string& fraction) {

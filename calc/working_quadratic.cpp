@@ -40,14 +40,14 @@ Prepared prepare(const QuadraticNumbers& n) {
     Exact b = n.b * scale;
     Exact c = n.c * scale;
     if (scale != 1) {
-        step("方程两边同乘以 " + scale.str(), a, b, c);
+        step("方程两边同乘以 " + digits_of(scale), a, b, c);
     }
     const Integer common = gcd(gcd(abs(numerator(a)), abs(numerator(b))), abs(numerator(c)));
     if (common > 1) {
         a /= common;
         b /= common;
         c /= common;
-        step("方程两边同除以 " + common.str(), a, b, c);
+        step("方程两边同除以 " + digits_of(common), a, b, c);
     }
     if (a < 0) {
         a = -a;
@@ -65,9 +65,9 @@ Prepared prepare(const QuadraticNumbers& n) {
 Formula surd(const Integer& n, const Integer& r) {
     Line line;
     if (n != 1) {
-        line << n.str();
+        line << digits_of(n);
     }
-    line << root({text(r.str())});
+    line << root({text(digits_of(r))});
     return line;
 }
 
@@ -86,12 +86,12 @@ Formula root_value(const RootForm& form) {
         if (n < 0) {
             line << kMinus;
         }
-        line << (d == 1 ? magnitude : Formula{fraction(magnitude, {text(d.str())})});
+        line << (d == 1 ? magnitude : Formula{fraction(magnitude, {text(digits_of(d))})});
         return line;
     }
     Line top;
     top << integer_text(m) << (n < 0 ? kMinus : "+") << surd(abs(n), r);
-    return d == 1 ? Formula(top) : Formula{fraction(top, {text(d.str())})};
+    return d == 1 ? Formula(top) : Formula{fraction(top, {text(digits_of(d))})};
 }
 
 // "x₁=…，x₂=…." in the answer's order; "x₁=x₂=…." for a double root.
@@ -142,23 +142,23 @@ Formula over(const Integer& b, const Formula& root_part, const Formula& bottom) 
 // x = (−b ± √Δ)/(2a), the surd simplified and the fraction reduced each in a step.
 Formula x_line(const Prepared& p, const Integer& delta) {
     const Integer two_a = 2 * p.a;
-    const Formula two_a_text{text(two_a.str())};
+    const Formula two_a_text{text(digits_of(two_a))};
     Line line;
     line << "x=" << formula_line() << "="
-         << over(p.b, {root({text(delta.str())})}, Line() << "2×" << p.a.str());
+         << over(p.b, {root({text(digits_of(delta))})}, Line() << "2×" << digits_of(p.a));
     const std::optional<SquareFree> parts = square_free(delta);
     if (!parts) {
         return line << "，";
     }
     const bool rational = parts->free == 1;
     const Formula simplified =
-        rational ? Formula{text(parts->square.str())} : surd(parts->square, parts->free);
+        rational ? Formula{text(digits_of(parts->square))} : surd(parts->square, parts->free);
     line << "=" << over(p.b, simplified, two_a_text);
     // Rational roots are read off (1±3)/2 directly; a surd is reduced first.
     const Integer common = gcd(gcd(abs(p.b), parts->square), two_a);
     if (common > 1 && !rational) {
         const Integer d = two_a / common;
-        const Formula reduced = rational ? Formula{text(Integer(parts->square / common).str())}
+        const Formula reduced = rational ? Formula{text(digits_of(Integer(parts->square / common)))}
                                          : surd(parts->square / common, parts->free);
         if (d == 1) {
             line << "=";
@@ -167,7 +167,7 @@ Formula x_line(const Prepared& p, const Integer& delta) {
             }
             line << "±" << reduced;
         } else {
-            line << "=" << over(p.b / common, reduced, {text(d.str())});
+            line << "=" << over(p.b / common, reduced, {text(digits_of(d))});
         }
     } else if (common > 1 && p.b == 0) {
         line << "=±" << number(Exact(parts->square) / Exact(two_a));
@@ -182,7 +182,7 @@ Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
     const Integer delta = p.b * p.b - 4 * p.a * p.c;
     Line delta_line;
     delta_line << "Δ=b²" << kMinus << "4ac=" << bracketed(integer(p.b), p.b < 0) << "²" << kMinus
-               << "4×" << p.a.str() << "×" << bracketed(integer(p.c), p.c < 0) << "="
+               << "4×" << digits_of(p.a) << "×" << bracketed(integer(p.c), p.c < 0) << "="
                << integer(delta);
     if (delta < 0) {
         w.lines.push_back(delta_line << "<0，");
@@ -197,7 +197,7 @@ Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
         if (p.b > 0) {
             line << kMinus;
         }
-        line << fraction({text(Integer(abs(p.b)).str())}, Line() << "2×" << p.a.str()) << "="
+        line << fraction({text(digits_of(abs(p.b)))}, Line() << "2×" << digits_of(p.a)) << "="
              << root_value(exact.x1) << ".";
         w.lines.push_back(line);
         return w;
@@ -232,7 +232,7 @@ Formula plus_minus_root(const Exact& q) {
     }
     line << "=±";
     return d == 1 ? line << surd(s, parts->free)
-                  : line << fraction(surd(s, parts->free), {text(d.str())});
+                  : line << fraction(surd(s, parts->free), {text(digits_of(d))});
 }
 
 Working square_method(const Prepared& p, const ExactQuadratic& exact) {
@@ -295,11 +295,11 @@ Factor factor_of(const RootForm& form) {
     Factor f{denominator(value), numerator(value), {}};
     Line line;
     if (f.q != 1) {
-        line << f.q.str();
+        line << digits_of(f.q);
     }
     line << "x";
     if (f.p != 0) {
-        line << (f.p > 0 ? kMinus : "+") << Integer(abs(f.p)).str();
+        line << (f.p > 0 ? kMinus : "+") << digits_of(abs(f.p));
     }
     f.written = line;
     return f;

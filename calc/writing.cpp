@@ -21,7 +21,7 @@ bool is_power_of_ten_product(Integer denominator) {
 // The terminating decimal of a value whose denominator divides 10^places.
 std::string decimal_digits(const Exact& magnitude, int places) {
     const Integer scale = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(places));
-    std::string digits = (numerator(magnitude) * (scale / denominator(magnitude))).str();
+    std::string digits = digits_of(numerator(magnitude) * (scale / denominator(magnitude)));
     if (digits.size() <= static_cast<std::size_t>(places)) {
         digits.insert(0, static_cast<std::size_t>(places) + 1 - digits.size(), '0');
     }
@@ -53,9 +53,10 @@ Formula magnitude_of(const Exact& magnitude) {
         return {text("≈" + rounded.substr(1))};
     }
     if (denominator(magnitude) == 1) {
-        return {text(numerator(magnitude).str())};
+        return {text(digits_of(numerator(magnitude)))};
     }
-    return {fraction({text(numerator(magnitude).str())}, {text(denominator(magnitude).str())})};
+    return {fraction({text(digits_of(numerator(magnitude)))},
+                     {text(digits_of(denominator(magnitude)))})};
 }
 
 Formula signed_formula(bool negative, Formula magnitude) {
@@ -129,7 +130,7 @@ Line& Line::operator<<(const Formula& formula) {
 }
 
 std::string integer_text(const Integer& value) {
-    return value < 0 ? std::string(kMinus) + Integer(-value).str() : value.str();
+    return value < 0 ? std::string(kMinus) + digits_of(Integer(-value)) : digits_of(value);
 }
 
 Formula number(const Exact& value) {
@@ -198,8 +199,8 @@ Formula polynomial(const Coefficient& square, const Coefficient& linear,
 
 std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c) {
     const auto exact = [](const Exact& value) {
-        const std::string top = numerator(value).str();
-        return denominator(value) == 1 ? top : top + "/" + denominator(value).str();
+        const std::string top = digits_of(numerator(value));
+        return denominator(value) == 1 ? top : top + "/" + digits_of(denominator(value));
     };
     return {exact(a), exact(b), exact(c)};
 }

@@ -4,8 +4,15 @@
 
 #include <algorithm>
 #include <exception>
-#include <filesystem>
 #include <optional>
+
+#if defined(_WIN32)
+#include "wide_text.hpp"
+
+#include <windows.h>
+#else
+#include <filesystem>
+#endif
 
 namespace vornix::sysinfo {
 namespace {
@@ -25,13 +32,22 @@ std::optional<std::string> locate_program(Registry& registry) {
     return program;
 }
 
-std::filesystem::path native_path(const std::string& path) {
-    std::u8string text(path.begin(), path.end());
-#if !defined(_WIN32)
-    std::ranges::replace(text, u8'\\', u8'/');
-#endif
-    return std::filesystem::path(text);
+// A static Windows .exe asks the system itself: std::filesystem would bring
+// the standard library's whole locale and stream code along.
+#if defined(_WIN32)
+bool is_normal_file(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
+#else
+bool is_normal_file(const std::string& path) {
+    std::u8string text(path.begin(), path.end());
+    std::ranges::replace(text, u8'\\', u8'/');
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(text), error);
+}
+#endif
 
 } // namespace
 
@@ -43,13 +59,10 @@ std::string find_file(const std::string& path) {
     if (!is_whole_path(path)) {
         return {};
     }
-    std::error_code error;
-    const std::filesystem::path file = native_path(path);
-    if (!std::filesystem::is_regular_file(file, error)) {
+    if (!is_normal_file(path)) {
         return {};
     }
-    const std::u8string name = file.filename().u8string();
-    return std::string(name.begin(), name.end());
+    return path.substr(path.find_last_of("\\/") + 1);
 }
 
 void StartSysInfo(Registry& registry, Shell& shell) {

@@ -45,7 +45,10 @@ class WindowsRegistry final : public Registry {
     RegistryResult open_key(RegistryKey root, const std::string& sub_key,
                             RegistryKey& opened) override {
         HKEY key = nullptr;
-        const LONG error = RegOpenKeyExW(to_hkey(root), wide(sub_key).c_str(), 0, KEY_READ, &key);
+        // The 64-bit view also from the 32-bit build, where System Information is
+        // registered on 64-bit Windows; a 32-bit Windows ignores the flag.
+        const LONG error = RegOpenKeyExW(to_hkey(root), wide(sub_key).c_str(), 0,
+                                         KEY_READ | KEY_WOW64_64KEY, &key);
         opened = reinterpret_cast<RegistryKey>(key);
         return result_of(error);
     }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds every package into dist/, with their SHA-256 sums in dist/SHA256SUMS:
 #   vornix_<version>-1_amd64.deb    the Debian package (lintian-clean)
-#   Vornix-<version>-win64.zip      the portable Windows program
-#   Vornix-<version>-setup.exe      the Windows installer
+#   Vornix-<version>-win64.zip      the portable Windows program, 64-bit
+#   Vornix-<version>-setup.exe      the Windows installer, 64-bit
+#   Vornix-<version>-win32.zip      the portable Windows program, 32-bit
+#   Vornix-<version>-x86-setup.exe  the Windows installer, 32-bit (the same script)
 # The Windows files come from dev/windows.sh, so all their tests, the
 # installer's under Wine among them, have passed first.
 # Usage, as root on Debian 12: bash dev/packages.sh
@@ -25,6 +27,7 @@ bash dev/windows.sh build-windows
 
 rm -rf dist
 mkdir dist
-cp build/vornix_*.deb build-windows/Vornix-*-win64.zip build-windows/Vornix-*-setup.exe dist/
+cp build/vornix_*.deb build-windows/Vornix-*-win64.zip build-windows/Vornix-*-setup.exe \
+    build-windows-x86/Vornix-*-win32.zip build-windows-x86/Vornix-*-x86-setup.exe dist/
 (cd dist && sha256sum -- * >SHA256SUMS)
 ls -l dist

@@ -1,14 +1,22 @@
 ; The Windows installer: Vornix-<version>-setup.exe, built by makensis on Linux.
-; Defines given by the build: VERSION, EXE, LICENSE, README, ICON, OUTFILE, and,
-; to sign the installer and its uninstaller, SIGN (a command taking the file as %1).
+; Defines given by the build: VERSION, ARCH (x64 or x86), EXE, LICENSE, README,
+; ICON, OUTFILE, and, to sign the installer and its uninstaller, SIGN (a command
+; taking the file as %1). Only the architecture differs between the two installers.
 Unicode true
+!if "${ARCH}" == "x86"
+Target x86-unicode
+!define PROGRAM_FILES "$PROGRAMFILES"
+!else
 Target amd64-unicode
+!define PROGRAM_FILES "$PROGRAMFILES64"
+!endif
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
 !include "LogicLib.nsh"
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "WinVer.nsh"
 
 !define DISPLAY_NAME "Vornix 求根及点坐标运算"
 !define PUBLISHER "Vornix"
@@ -21,7 +29,7 @@ ManifestDPIAware true
 
 Name "${DISPLAY_NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\Vornix"
+InstallDir "${PROGRAM_FILES}\Vornix"
 ; An earlier installation is replaced where it stands.
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
@@ -57,10 +65,24 @@ LangString ProgramText ${LANG_SIMPCHINESE} "程序、许可证和说明，以及
 LangString ProgramText ${LANG_ENGLISH} "The program, its licence and notes, and a Start menu shortcut."
 LangString DesktopText ${LANG_SIMPCHINESE} "在所有用户的桌面上放一个快捷方式。"
 LangString DesktopText ${LANG_ENGLISH} "A shortcut on every user's desktop."
+LangString TooOld ${LANG_SIMPCHINESE} "Vornix 需要 Windows 7 SP1 或更新版本的 Windows，无法在这台电脑上安装。"
+LangString TooOld ${LANG_ENGLISH} "Vornix needs Windows 7 SP1 or a later Windows; it cannot be installed on this computer."
+
+Function RefuseOldWindows
+    MessageBox MB_OK|MB_ICONSTOP "$(TooOld)" /SD IDOK
+    Abort
+FunctionEnd
 
 Function .onInit
     SetShellVarContext all
     !insertmacro MUI_LANGDLL_DISPLAY
+    ; The program starts on Windows 7 SP1 and later only.
+    ${IfNot} ${AtLeastWin7}
+        Call RefuseOldWindows
+    ${ElseIf} ${IsWin7}
+    ${AndIfNot} ${AtLeastServicePack} 1
+        Call RefuseOldWindows
+    ${EndIf}
     ; Replace an earlier version: its own uninstaller removes it first, so
     ; that nothing of it stays behind and there is one entry in Apps & features.
     ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"

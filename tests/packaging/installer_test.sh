@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, as a user and an administrator meet it:
-# a silent install, its files, shortcuts and Apps & features entry, the
+# refused on Windows Vista, a silent install, its files, shortcuts and Apps & features entry, the
 # installed program running with its window, a second install over the first
 # (still one entry), a silent uninstall, and nothing left behind.
 # Usage: installer_test.sh <setup.exe> <window_probe.exe> <scratch folder>
@@ -32,6 +32,13 @@ entry() {
         sed -n "s/.*$1 *REG_[A-Z]* *//p"
 }
 entries() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' </dev/null 2>/dev/null | grep -c 'Uninstall\\Vornix' || true; }
+
+# On a Windows older than 7 SP1 (Wine told it is Vista) it refuses and installs nothing.
+wine_reg_add 'HKCU\Software\Wine' /v Version /d vista
+wine "$installer" /S </dev/null >/dev/null 2>&1 && refused=no || refused=yes
+check "refused on Windows Vista" test "$refused" = yes
+check "nothing installed on Windows Vista" test ! -e "$folder/vornix.exe"
+wine reg delete 'HKCU\Software\Wine' /v Version /f </dev/null >/dev/null 2>&1
 
 wine "$installer" /S </dev/null >/dev/null 2>&1
 for file in vornix.exe LICENSE.txt 说明.txt uninstall.exe; do

@@ -179,4 +179,30 @@ LRESULT accessible_object(HWND control, WPARAM wparam, const std::wstring& name,
     return result;
 }
 
+void mark_live_region(HWND control) {
+    // UI Automation's LiveSetting property; 1 is Polite.
+    static constexpr GUID kLiveSetting{
+        0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+    // MinGW's headers declare these without defining them.
+    static constexpr CLSID kAccPropServices{
+        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+    static constexpr IID kIAccPropServices{
+        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+    using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, void**);
+    static const auto create = call<Create>(L"ole32.dll", "CoCreateInstance");
+    start_com();
+    IAccPropServices* services = nullptr;
+    if (create == nullptr ||
+        FAILED(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
+                      reinterpret_cast<void**>(&services)))) {
+        return;
+    }
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = 1;
+    services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSetting,
+                          polite);
+    services->Release();
+}
+
 } // namespace vornix::win32

@@ -16,4 +16,8 @@ namespace vornix::win32 {
 LRESULT accessible_object(HWND control, WPARAM wparam, const std::wstring& name,
                           const std::wstring& description, long role = 0);
 
+// Makes the control a polite live region for UI Automation (Windows 8 and
+// later read it), so that a screen reader speaks its new text unasked.
+void mark_live_region(HWND control);
+
 } // namespace vornix::win32

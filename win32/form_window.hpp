@@ -89,6 +89,7 @@ class FormWindow : public ui::View {
         bool underline;
         std::wstring description;
         bool has_tooltip = false;
+        bool live_region = false;
     };
 
     // dialog_host.cpp

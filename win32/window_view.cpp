@@ -2,6 +2,7 @@
 #include "form_window.hpp"
 
 #include "canvas_control.hpp"
+#include "accessible.hpp"
 #include "system.hpp"
 #include "wide_text.hpp"
 
@@ -88,6 +89,16 @@ void FormWindow::set_pointer(ui::Pointer pointer) {
 void FormWindow::announce(std::string_view control) {
     HWND target = find(control).window;
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, target, OBJID_WINDOW, CHILDID_SELF);
+    // Windows 7 has no live regions; its screen readers follow the name change.
+    if (has_live_regions()) {
+        Control& live = find(control);
+        if (!live.live_region) {
+            mark_live_region(target);
+            live.live_region = true;
+        }
+        constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8
+        NotifyWinEvent(kLiveRegionChanged, target, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 bool FormWindow::open_page(std::string_view address) {

@@ -327,3 +327,37 @@ TEST_F(Win32Test, ScreenReadersHearNamesAndAnAnswerByItsTextRoleAndExactFormAlso
 
 } // namespace
 } // namespace vornix::testing
+
+namespace vornix::testing {
+namespace {
+
+std::vector<HWND> live_region_changes;
+
+void CALLBACK on_live_region_changed(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+    live_region_changes.push_back(window);
+}
+
+// Windows 8 and later hear each new answer from its live region; Windows 7
+// (every newer call looked up as missing) from its name change alone.
+TEST_F(Win32Test, AGoRaisesTheAnswersLiveRegionChangeWhereWindowsHasLiveRegions) {
+    constexpr DWORD kLiveRegionChanged = 0x8019;
+    HWINEVENTHOOK hook =
+        SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, on_live_region_changed,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    for (const bool old_windows : {false, true}) {
+        win32::pretend_windows_7(old_windows);
+        live_region_changes.clear();
+        type("Text4", "3");
+        click("Command3");
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+            DispatchMessageW(&msg);
+        }
+        EXPECT_EQ(live_region_changes,
+                  old_windows ? std::vector<HWND>{} : std::vector<HWND>{get("Label16")});
+    }
+    win32::pretend_windows_7(windows_7);
+    UnhookWinEvent(hook);
+}
+
+} // namespace
+} // namespace vornix::testing

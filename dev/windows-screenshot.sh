@@ -3,7 +3,8 @@
 # the first example of each exercise, presses both GO buttons with the
 # keyboard and saves docs/windows-main-window.png, then opens the About window
 # and saves docs/windows-about-window.png, then the quadratic's working window,
-# docs/windows-working.png. Run after dev/windows.sh, as root.
+# docs/windows-working.png, and the High Contrast Black picture,
+# docs/windows-high-contrast.png. Run after dev/windows.sh, as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows}
@@ -47,3 +48,15 @@ xdotool mousemove 37 73 click 1
 keys alt+Return
 sleep 1.5
 shoot windows-working.png 786x514+0+0
+
+# High Contrast Black: the windows as the High Contrast test paints them
+# (Wine never turns High Contrast on itself), side by side.
+pictures=$(mktemp -d)
+VORNIX_HIGH_CONTRAST_PICTURES="Z:$pictures" wine "$build/tests/win32/win32_tests.exe" \
+    --gtest_filter='HighContrast.*' </dev/null >/dev/null 2>&1
+convert "$pictures/main.bmp" "$pictures/about.bmp" -background '#404040' -splice 8x0 +append \
+    "$pictures/top.png"
+convert "$pictures/top.png" "$pictures/working.bmp" -background '#404040' -splice 0x8 \
+    -gravity northwest -append docs/windows-high-contrast.png
+rm -rf "$pictures"
+echo "saved docs/windows-high-contrast.png"

@@ -10,31 +10,6 @@
 namespace vornix::testing {
 namespace {
 
-// Every pixel the control paints.
-std::vector<COLORREF> pixels_of(HWND control) {
-    RECT area{};
-    GetClientRect(control, &area);
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    SendMessageW(control, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-    GdiFlush();
-    std::vector<COLORREF> colours;
-    const auto* words = static_cast<const DWORD*>(bits);
-    for (long i = 0; i < area.right * area.bottom; ++i) {
-        const DWORD bgra = words[i];
-        colours.push_back(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
-    }
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return colours;
-}
-
 bool close_to(COLORREF a, COLORREF b, int tolerance) {
     return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
                std::abs(GetBValue(a) - GetBValue(b)) <

@@ -120,8 +120,12 @@ void FormWindow::build_controls() {
             });
         }
         SetWindowSubclass(control, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
-        controls_.push_back(
-            {&row, control, row.text_colour, row.font.underline, sysinfo::wide(row.description)});
+        controls_.push_back({&row,
+                             control,
+                             row.text_colour,
+                             row.font.underline,
+                             sysinfo::wide(row.description),
+                             {}});
     }
 }
 

@@ -127,6 +127,7 @@ void FormWindow::show(int show_command) {
 void FormWindow::forward_mouse(std::string_view name, UINT message, LPARAM lparam, HWND source) {
     switch (message) {
     case WM_MOUSEMOVE:
+        tooltips(); // the tips are shown from the pointer's first move on
         form_->mouse_moved(name);
         break;
     case WM_LBUTTONDOWN:

@@ -35,8 +35,8 @@ class FormWindow : public ui::View {
     // The control of that name; aborts when the table has none.
     HWND control(std::string_view name) const;
     int dpi() const { return dpi_; }
-    // The window's tooltip control, once a tooltip has been set.
-    HWND tooltips() const { return tooltips_; }
+    // The window's tooltip control, made on first need.
+    HWND tooltips();
 
     // Whether `window` is one of the program's form windows, whose keyboard
     // the message loop hands to the dialog manager.
@@ -88,6 +88,7 @@ class FormWindow : public ui::View {
         ui::Colour colour;
         bool underline;
         std::wstring description;
+        std::wstring tip;
         bool has_tooltip = false;
         bool live_region = false;
     };
@@ -101,6 +102,7 @@ class FormWindow : public ui::View {
     LRESULT on_control_message(const Control& control, UINT message, WPARAM wparam, LPARAM lparam);
     void on_command(WPARAM wparam, LPARAM lparam);
     void forward_mouse(std::string_view name, UINT message, LPARAM lparam, HWND source);
+    void register_tip(Control& target);
     void offer_menu(HWND control, POINT where);
     LRESULT colour_static(HDC dc, HWND control);
     void follow_focus(HWND focused);

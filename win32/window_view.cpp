@@ -1,8 +1,8 @@
 // What the window's rules ask of it, done with the system's controls.
 #include "form_window.hpp"
 
-#include "canvas_control.hpp"
 #include "accessible.hpp"
+#include "canvas_control.hpp"
 #include "system.hpp"
 #include "wide_text.hpp"
 
@@ -57,22 +57,39 @@ void FormWindow::set_window_caption(std::string_view text) {
     SetWindowTextW(window_, wide(text).c_str());
 }
 
+// The tips wait in their controls until the pointer first moves over the
+// window: a tooltip control made at start-up would cost every start its time.
 void FormWindow::set_tooltip(std::string_view control, std::string_view text) {
+    Control& target = find(control);
+    target.tip = wide(text);
+    if (tooltips_ != nullptr) {
+        register_tip(target);
+    }
+}
+
+HWND FormWindow::tooltips() {
     if (tooltips_ == nullptr) {
         tooltips_ =
             CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                             0, 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
         // A width makes the tip break its text at line feeds.
         SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, pixels(ui::kTwipsPerInch * 5));
+        for (Control& control : controls_) {
+            if (!control.tip.empty()) {
+                register_tip(control);
+            }
+        }
     }
-    Control& target = find(control);
-    std::wstring tip = wide(text);
+    return tooltips_;
+}
+
+void FormWindow::register_tip(Control& target) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(target.window);
-    tool.lpszText = tip.data();
+    tool.lpszText = target.tip.data();
     SendMessageW(tooltips_, target.has_tooltip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
                  reinterpret_cast<LPARAM>(&tool));
     target.has_tooltip = true;

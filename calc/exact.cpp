@@ -12,13 +12,22 @@ namespace {
 using boost::multiprecision::msb;
 
 // Powers of ten are asked for again and again (every number read and shown
-// scales by one), so each is made once per thread.
-const Integer& power_of_ten(long long exponent) {
-    thread_local std::vector<Integer> powers{Integer(1)};
-    while (static_cast<long long>(powers.size()) <= exponent) {
-        powers.push_back(powers.back() * 10);
+// scales by one): those up to a double's range and its digits are made once.
+// A constant table, not a per-thread cache: 32-bit MinGW runs thread_local
+// destructors with the wrong calling convention (GCC bug 83562).
+Integer power_of_ten(long long exponent) {
+    constexpr long long kTabled = 400;
+    static const std::vector<Integer> powers = [] {
+        std::vector<Integer> made{Integer(1)};
+        while (static_cast<long long>(made.size()) <= kTabled) {
+            made.push_back(made.back() * 10);
+        }
+        return made;
+    }();
+    if (exponent <= kTabled) {
+        return powers[static_cast<std::size_t>(exponent)];
     }
-    return powers[static_cast<std::size_t>(exponent)];
+    return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
 }
 
 // Whether num/den >= 10^exponent, in whole numbers.

@@ -280,25 +280,6 @@ TEST_F(Win32Test, CopyPutsTheTextOnTheClipboard) {
 namespace vornix::testing {
 namespace {
 
-using Getter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-
-std::wstring spoken(HWND control, Getter what = &IAccessible::get_accName) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
-        return L"(no accessible object)";
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    (object->*what)(self, &name);
-    std::wstring text = name == nullptr ? L"" : name;
-    SysFreeString(name);
-    object->Release();
-    return text;
-}
-
 TEST_F(Win32Test, ScreenReadersHearNamesAndAnAnswerByItsTextRoleAndExactFormAlsoInItsTip) {
     for (const ui::ControlRow& row : MainForm::table()) {
         if (!row.accessible_name.empty()) {

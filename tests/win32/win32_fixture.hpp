@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <oleacc.h>
 #include <windows.h>
 
 #include <cstdlib>
@@ -67,6 +68,26 @@ inline std::vector<COLORREF> pixels_of(HWND control) {
     DeleteObject(bitmap);
     DeleteDC(dc);
     return colours;
+}
+
+using Getter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+
+// What a screen reader hears of the control: its name, or what `what` asks.
+inline std::wstring spoken(HWND control, Getter what = &IAccessible::get_accName) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return L"(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    (object->*what)(self, &name);
+    std::wstring text = name == nullptr ? L"" : name;
+    SysFreeString(name);
+    object->Release();
+    return text;
 }
 
 class Win32Test : public ::testing::Test {

@@ -2,8 +2,6 @@
 // drawn smooth-edged, read aloud and copied as the user receives them.
 #include "win32_fixture.hpp"
 
-#include <oleacc.h>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -16,23 +14,6 @@ bool close_to(COLORREF a, COLORREF b, int tolerance) {
            tolerance;
 }
 
-std::wstring description_of(HWND control) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
-        return L"(no accessible object)";
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR text = nullptr;
-    object->get_accDescription(self, &text);
-    std::wstring description = text == nullptr ? L"" : text;
-    SysFreeString(text);
-    object->Release();
-    return description;
-}
-
 TEST_F(Win32Test, DoubleClickOnTheAnswerShowsTheWorkingAndASmoothParabola) {
     type("Text1", "1");
     type("Text2", "-3");
@@ -41,7 +22,8 @@ TEST_F(Win32Test, DoubleClickOnTheAnswerShowsTheWorkingAndASmoothParabola) {
     SendMessageW(get("Label4"), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     win32::WorkingWindow* working = window.working_window(ui::Topic::Quadratic);
     ASSERT_NE(working, nullptr);
-    EXPECT_NE(description_of(working->control("picWorking")).find(L"x₁=(3−√5)/2，x₂=(3+√5)/2"),
+    EXPECT_NE(spoken(working->control("picWorking"), &IAccessible::get_accDescription)
+                  .find(L"x₁=(3−√5)/2，x₂=(3+√5)/2"),
               std::wstring::npos);
 
     const std::vector<COLORREF> graph = pixels_of(working->control("picGraph"));
@@ -74,8 +56,9 @@ TEST_F(Win32Test, AltEnterInALineEntryBoxShowsThatExercisesWorkingUpdatedByGo) {
     type("Text6", "-4");
     type("Text7", "-9");
     click("Command3");
-    const std::wstring spoken = description_of(working->control("picWorking"));
-    EXPECT_TRUE(spoken.ends_with(L"所以这个一次函数的解析式为 y=2x−1.")) << sysinfo::utf8(spoken);
+    const std::wstring read =
+        spoken(working->control("picWorking"), &IAccessible::get_accDescription);
+    EXPECT_TRUE(read.ends_with(L"所以这个一次函数的解析式为 y=2x−1.")) << sysinfo::utf8(read);
 }
 
 } // namespace

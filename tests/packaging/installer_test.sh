@@ -46,7 +46,9 @@ for file in vornix.exe LICENSE.txt 说明.txt uninstall.exe; do
 done
 check "Start menu shortcut for all users" test -f "$start_menu"
 check "desktop shortcut" test -f "$desktop"
-check "entry's name" test "$(entry DisplayName)" = "$name"
+shown_name=$(entry DisplayName)
+check "entry's name" test "$shown_name" = "$name"
+[ "$shown_name" = "$name" ] || echo "  read back: '$shown_name'"
 check "entry's version" test "$(entry DisplayVersion)" = "1.0.1"
 check "entry's publisher" test "$(entry Publisher)" = "Vornix"
 check "entry's icon" test "$(entry DisplayIcon)" = 'C:\Program Files\Vornix\vornix.exe,0'

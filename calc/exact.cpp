@@ -1,9 +1,12 @@
 #include "exact.hpp"
 #include "calc.hpp"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace vornix::calc::detail {
@@ -51,11 +54,16 @@ long long decimal_exponent(const Exact& value) {
     return estimate;
 }
 
-Integer round_half_away(const Exact& positive) {
+// num/den * 10^exponent rounded half away from zero, for positive num and den.
+// Whole numbers only: a scaled fraction would be reduced first, at the cost of
+// a greatest common divisor of numbers with hundreds of digits.
+Integer round_half_away(const Integer& num, const Integer& den, long long exponent) {
+    const Integer top = exponent >= 0 ? num * power_of_ten(exponent) : num;
+    const Integer bottom = exponent >= 0 ? den : den * power_of_ten(-exponent);
     Integer quotient;
     Integer remainder;
-    divide_qr(numerator(positive), denominator(positive), quotient, remainder);
-    if (remainder * 2 >= denominator(positive)) {
+    divide_qr(top, bottom, quotient, remainder);
+    if (remainder * 2 >= bottom) {
         ++quotient;
     }
     return quotient;
@@ -91,8 +99,17 @@ std::string plain_form(const std::string& digits, long long exponent) {
 } // namespace
 
 std::string digits_of(const Integer& value) {
-    if (value == 0) {
-        return "0";
+    if (abs(value) <= std::numeric_limits<std::uint64_t>::max()) {
+        // Most numbers in a working fit a machine word.
+        std::array<char, 24> buffer{};
+        char* end = buffer.data();
+        if (value < 0) {
+            *end++ = '-';
+        }
+        end = std::to_chars(end, buffer.data() + buffer.size(),
+                            abs(value).convert_to<std::uint64_t>())
+                  .ptr;
+        return {buffer.data(), end};
     }
     // Eighteen digits at a time, from the right.
     constexpr std::uint64_t kChunk = 1'000'000'000'000'000'000ULL;
@@ -138,6 +155,12 @@ void check_range(const Exact& value) {
     // Everything that shows as at most 1.79769313486232E+308, the largest double
     // as the display rule writes it, so that every shown number reads back.
     static const Exact overflow_threshold = scaled(Exact(1797693134862325), 308 - 15);
+    // Below 2^1023 by the bit lengths alone: no products of thousand-bit numbers.
+    if (value == 0 || static_cast<long long>(msb(abs(numerator(value)))) -
+                              static_cast<long long>(msb(denominator(value))) <
+                          1022) {
+        return;
+    }
     if (abs(value) >= overflow_threshold) {
         throw ArithmeticFault();
     }
@@ -149,7 +172,8 @@ std::string show_exact(const Exact& value, int shown_digits) {
     }
     const Exact magnitude = abs(value);
     long long exponent = decimal_exponent(magnitude);
-    Integer rounded = round_half_away(scaled(magnitude, shown_digits - 1 - exponent));
+    Integer rounded =
+        round_half_away(numerator(magnitude), denominator(magnitude), shown_digits - 1 - exponent);
     if (rounded == power_of_ten(shown_digits)) {
         rounded = power_of_ten(shown_digits - 1);
         ++exponent;

@@ -12,11 +12,14 @@
 namespace vornix::calc::detail {
 
 // Expression templates off: plain values are easier to reason about and fast enough here.
-using Integer = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>,
-                                              boost::multiprecision::et_off>;
-using Exact = boost::multiprecision::number<
-    boost::multiprecision::rational_adaptor<boost::multiprecision::cpp_int_backend<>>,
-    boost::multiprecision::et_off>;
+// Numbers up to kInlineBits bits live inside the object: a GO makes thousands
+// of intermediate values, and a heap block for each costs more than the
+// arithmetic on them.
+constexpr unsigned kInlineBits = 1024;
+using IntegerBackend = boost::multiprecision::cpp_int_backend<kInlineBits>;
+using Integer = boost::multiprecision::number<IntegerBackend, boost::multiprecision::et_off>;
+using Exact = boost::multiprecision::number<boost::multiprecision::rational_adaptor<IntegerBackend>,
+                                            boost::multiprecision::et_off>;
 
 // An entry text read as mantissa * 10^exponent (exponent 0 for &H and &O).
 struct Decimal {
@@ -96,6 +99,8 @@ ExactLine exact_line_of(const LineNumbers& numbers);
 
 // "-5/4", "3"; a number past 20 digits as its rounded decimal after "≈".
 std::string fraction_text(const Exact& value);
+// Whether fraction_text writes the value exactly.
+bool short_fraction(const Exact& value);
 bool too_long(const std::string& fraction);
 
 // value = square² · free with `free` square-free, when that can be proven cheaply.

@@ -81,6 +81,19 @@ std::uint64_t remainder(std::uint64_t value, std::uint32_t divisor) {
     return value % divisor;
 }
 
+// Whether none of three primes divides a number of several words: one pass
+// over its words for the three, where the machine's words are 64 bits.
+bool none_divides(const Integer& value, std::span<const std::uint32_t, std::dynamic_extent> three) {
+    if constexpr (sizeof(boost::multiprecision::limb_type) >= sizeof(std::uint64_t)) {
+        const std::uint64_t product = std::uint64_t{three[0]} * three[1] * three[2];
+        const auto left =
+            static_cast<std::uint64_t>(boost::multiprecision::integer_modulus(value, product));
+        return left % three[0] != 0 && left % three[1] != 0 && left % three[2] != 0;
+    } else {
+        return false; // 32-bit words: each prime on its own
+    }
+}
+
 bool fits_in_word(const Integer& value) {
     return value <= std::numeric_limits<std::uint64_t>::max();
 }
@@ -101,6 +114,12 @@ std::size_t trial_divide(Number& rest, SquareFree& parts, std::size_t next) {
         if (Number(p) * p > rest ||
             (!std::is_same_v<Number, std::uint64_t> && fits_in_word(rest))) {
             break;
+        }
+        if constexpr (!std::is_same_v<Number, std::uint64_t>) {
+            if (next + 2 < primes.size() && none_divides(rest, primes.subspan(next, 3))) {
+                next += 2;
+                continue;
+            }
         }
         int times = 0;
         while (remainder(rest, p) == 0) {
@@ -123,6 +142,10 @@ std::size_t trial_divide(Number& rest, SquareFree& parts, std::size_t next) {
 // (below 10^12), or a perfect square.
 std::optional<SquareFree> square_free(Integer rest) {
     SquareFree parts;
+    if (const Integer root = sqrt(rest); root * root == rest) {
+        parts.square = root; // no need to know the primes of a square
+        return parts;
+    }
     const std::size_t next = trial_divide(rest, parts, 0);
     if (fits_in_word(rest)) {
         auto word = rest.convert_to<std::uint64_t>();
@@ -300,8 +323,12 @@ std::string line_equation(const Exact& k, const Exact& b) {
 
 } // namespace
 
+bool short_fraction(const Exact& value) {
+    return short_enough(numerator(value)) && short_enough(denominator(value));
+}
+
 std::string fraction_text(const Exact& value) {
-    if (!short_enough(numerator(value)) || !short_enough(denominator(value))) {
+    if (!short_fraction(value)) {
         return "≈" + plain(value);
     }
     const std::string top = digits_of(numerator(value));

@@ -134,9 +134,9 @@ Formula formula_line() {
 Formula over(const Integer& b, const Formula& root_part, const Formula& bottom) {
     Line line;
     if (b == 0) {
-        return line << "±" << fraction(root_part, bottom);
+        return std::move(line) << "±" << fraction(root_part, bottom);
     }
-    return line << fraction(Line() << integer_text(-b) << "±" << root_part, bottom);
+    return std::move(line) << fraction(Line() << integer_text(-b) << "±" << root_part, bottom);
 }
 
 // x = (−b ± √Δ)/(2a), the surd simplified and the fraction reduced each in a step.
@@ -148,7 +148,7 @@ Formula x_line(const Prepared& p, const Integer& delta) {
          << over(p.b, {root({text(digits_of(delta))})}, Line() << "2×" << digits_of(p.a));
     const std::optional<SquareFree> parts = square_free(delta);
     if (!parts) {
-        return line << "，";
+        return std::move(line) << "，";
     }
     const bool rational = parts->free == 1;
     const Formula simplified =
@@ -172,7 +172,7 @@ Formula x_line(const Prepared& p, const Integer& delta) {
     } else if (common > 1 && p.b == 0) {
         line << "=±" << number(Exact(parts->square) / Exact(two_a));
     }
-    return line << "，";
+    return std::move(line) << "，";
 }
 
 Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
@@ -185,12 +185,12 @@ Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
                << "4×" << digits_of(p.a) << "×" << bracketed(integer(p.c), p.c < 0) << "="
                << integer(delta);
     if (delta < 0) {
-        w.lines.push_back(delta_line << "<0，");
+        w.lines.push_back(std::move(delta_line) << "<0，");
         w.lines.push_back(Line() << "方程没有实数根.");
         return w;
     }
     if (delta == 0) {
-        w.lines.push_back(delta_line << "，");
+        w.lines.push_back(std::move(delta_line) << "，");
         w.lines.push_back(Line() << "方程有两个相等的实数根");
         Line line;
         line << "x₁=x₂=" << kMinus << fraction({text("b")}, {text("2a")}) << "=";
@@ -199,10 +199,10 @@ Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
         }
         line << fraction({text(digits_of(abs(p.b)))}, Line() << "2×" << digits_of(p.a)) << "="
              << root_value(exact.x1) << ".";
-        w.lines.push_back(line);
+        w.lines.push_back(std::move(line));
         return w;
     }
-    w.lines.push_back(delta_line << ">0，");
+    w.lines.push_back(std::move(delta_line) << ">0，");
     w.lines.push_back(Line() << "方程有两个不等的实数根");
     w.lines.push_back(x_line(p, delta));
     w.lines.push_back(roots_line("即 ", exact));
@@ -217,7 +217,7 @@ Formula plus_minus_root(const Exact& q) {
     const Integer root_v = sqrt(v);
     Line line;
     if (root_u * root_u == u && root_v * root_v == v) {
-        return line << "±" << number(Exact(root_u) / Exact(root_v));
+        return std::move(line) << "±" << number(Exact(root_u) / Exact(root_v));
     }
     line << "±" << root(number(q));
     const std::optional<SquareFree> parts = square_free(u * v);
@@ -231,8 +231,8 @@ Formula plus_minus_root(const Exact& q) {
         return line; // √u is already as simple as it gets
     }
     line << "=±";
-    return d == 1 ? line << surd(s, parts->free)
-                  : line << fraction(surd(s, parts->free), {text(digits_of(d))});
+    return d == 1 ? std::move(line) << surd(s, parts->free)
+                  : std::move(line) << fraction(surd(s, parts->free), {text(digits_of(d))});
 }
 
 Working square_method(const Prepared& p, const ExactQuadratic& exact) {
@@ -266,7 +266,7 @@ Working square_method(const Prepared& p, const ExactQuadratic& exact) {
         if (c != 0) {
             line << number(-c) << "+";
         }
-        w.lines.push_back(line << square << "，");
+        w.lines.push_back(std::move(line) << square << "，");
         w.equations.push_back(record(1, b, c));
         w.lines.push_back(Line() << "(" << shifted(h) << ")²=" << number(q) << ".");
         w.equations.push_back(record(1, 2 * h, h * h - q));
@@ -329,14 +329,14 @@ Working factor_method(const Prepared& p, const ExactQuadratic& exact) {
     } else {
         factored << in_brackets(first) << in_brackets(second);
     }
-    w.lines.push_back(factored << "=0.");
+    w.lines.push_back(std::move(factored) << "=0.");
     w.equations.push_back(product);
     Line split;
     split << "于是得 " << first.written << "=0";
     if (exact.x1.text != exact.x2.text) {
         split << " 或 " << second.written << "=0";
     }
-    w.lines.push_back(split << "，");
+    w.lines.push_back(std::move(split) << "，");
     w.equations.push_back(product);
     w.lines.push_back(roots_line("", exact));
     return w;
@@ -361,7 +361,7 @@ Working decimal_formula_method(const QuadraticNumbers& n) {
         delta_line << "=" << number(n.delta);
     }
     const bool equal = n.delta == 0;
-    w.lines.push_back(delta_line << (equal ? "，" : ">0，"));
+    w.lines.push_back(std::move(delta_line) << (equal ? "，" : ">0，"));
     w.lines.push_back(Line() << (equal ? "方程有两个相等的实数根" : "方程有两个不等的实数根"));
     w.lines.push_back(Line() << "x=" << formula_line() << "，");
     w.lines.push_back(Line() << "即 x₁≈" << decimal(n.roots->x1) << "，x₂≈" << decimal(n.roots->x2)

@@ -9,15 +9,6 @@ namespace {
 // A short decimal's digits after the point: at most this many.
 constexpr int kDataDecimals = 12;
 
-bool is_power_of_ten_product(Integer denominator) {
-    for (const int prime : {2, 5}) {
-        while (denominator % prime == 0) {
-            denominator /= prime;
-        }
-    }
-    return denominator == 1;
-}
-
 // The terminating decimal of a value whose denominator divides 10^places.
 std::string decimal_digits(const Exact& magnitude, int places) {
     const Integer scale = boost::multiprecision::pow(Integer(10), static_cast<unsigned>(places));
@@ -33,22 +24,25 @@ std::string decimal_digits(const Exact& magnitude, int places) {
     return digits;
 }
 
-// The places a terminating decimal needs, or -1 for more than kDataDecimals.
+// The places a terminating decimal needs, or -1 for more than kDataDecimals:
+// the fewest places whose power of ten the denominator divides.
 int decimal_places(const Exact& value) {
-    if (!is_power_of_ten_product(denominator(value))) {
+    static const Integer most = boost::multiprecision::pow(Integer(10), kDataDecimals);
+    const Integer& den = denominator(value);
+    if (den > most || most % den != 0) {
         return -1;
     }
     Integer scale = 1;
-    for (int places = 0; places <= kDataDecimals; ++places, scale *= 10) {
-        if (scale % denominator(value) == 0) {
-            return places;
-        }
+    int places = 0;
+    while (scale % den != 0) {
+        scale *= 10;
+        ++places;
     }
-    return -1;
+    return places;
 }
 
 Formula magnitude_of(const Exact& magnitude) {
-    if (too_long(fraction_text(magnitude))) {
+    if (!short_fraction(magnitude)) {
         std::string rounded = show_exact(magnitude);
         return {text("≈" + rounded.substr(1))};
     }
@@ -105,7 +99,7 @@ Math system(std::vector<Formula> equations) {
     return {Math::Kind::System, {}, std::move(equations)};
 }
 
-Line& Line::operator<<(std::string_view run) {
+Line& Line::operator<<(std::string_view run) & {
     if (!formula_.empty() && formula_.back().kind == Math::Kind::Text) {
         formula_.back().text += run;
     } else {
@@ -114,17 +108,17 @@ Line& Line::operator<<(std::string_view run) {
     return *this;
 }
 
-Line& Line::operator<<(const Math& piece) {
+Line& Line::operator<<(Math piece) & {
     if (piece.kind == Math::Kind::Text) {
         return *this << std::string_view(piece.text);
     }
-    formula_.push_back(piece);
+    formula_.push_back(std::move(piece));
     return *this;
 }
 
-Line& Line::operator<<(const Formula& formula) {
-    for (const Math& piece : formula) {
-        *this << piece;
+Line& Line::operator<<(Formula formula) & {
+    for (Math& piece : formula) {
+        *this << std::move(piece);
     }
     return *this;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vornix::calc::detail {
 
@@ -18,14 +19,20 @@ Math fraction(Formula top, Formula bottom);
 Math root(Formula radicand);
 Math system(std::vector<Formula> equations);
 
-// Builds a formula from texts, pieces and formulas in a row.
+// Builds a formula from texts, pieces and formulas in a row. A line built
+// in one expression, `Line() << … << …`, hands its pieces on without copies.
 class Line {
   public:
     Line() = default;
-    Line& operator<<(std::string_view run);
-    Line& operator<<(const Math& piece);
-    Line& operator<<(const Formula& formula);
-    operator Formula() const { return formula_; }
+    Line& operator<<(std::string_view run) &;
+    Line& operator<<(Math piece) &;
+    Line& operator<<(Formula formula) &;
+    template <typename Piece> Line&& operator<<(Piece&& piece) && {
+        *this << std::forward<Piece>(piece);
+        return std::move(*this);
+    }
+    operator Formula() const& { return formula_; }
+    operator Formula() && { return std::move(formula_); }
     const Formula& formula() const { return formula_; }
 
   private:

@@ -81,6 +81,25 @@ TEST(ExactQuadraticText, RootsThatCannotBeSimplifiedCheaplyComeAsTheAnswersDecim
     EXPECT_EQ(exact_quadratic("1", "0", "-999999999989")->x2.text, "√999999999989");
 }
 
+TEST(ExactQuadraticText, RadicandsPastAMachineWordLoseEveryPrimeBelowAMillion) {
+    struct Row {
+        const char* c;
+        const char* x2;
+    };
+    for (const Row& row : {
+             // (11·1009·1000003)²·7: primes among the small and the medium, then a square
+             Row{"-862319780895402831463", "11099033297√7"},
+             // 3²·997²·2·1009·999979·999983: medium primes left once each
+             Row{"-18052505443169585350506", "2991√2017923316720426"},
+             // 4099²·1013·1000003·1000033: what is left is no prime below 10^12
+             Row{"-17020837142763870216887", "≈130463930428.16"},
+         }) {
+        const auto form = exact_quadratic("1", "0", row.c);
+        ASSERT_TRUE(form.has_value()) << row.c;
+        EXPECT_EQ(form->x2.text, row.x2) << row.c;
+    }
+}
+
 TEST(ExactForms, NoneWhereTheAnswerIsAFaultOrARefusal) {
     EXPECT_FALSE(exact_quadratic("", "", "").has_value());
     EXPECT_FALSE(exact_quadratic("1E308", "1E308", "-1E308").has_value());

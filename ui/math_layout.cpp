@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -16,15 +17,24 @@ struct Box {
     double width = 0;
     double ascent = 0;
     double descent = 0;
+    // A single word's run stands apart: a line holds hundreds of words, and
+    // a vector for each would cost an allocation apiece.
+    std::optional<TextRun> word;
     std::vector<TextRun> runs;
     std::vector<Stroke> strokes;
     bool break_before = false; // a line may break before it
 
     void add(const Box& part, double dx, double dy) {
-        for (TextRun run : part.runs) {
+        const auto place = [&](TextRun run) {
             run.baseline_left.x += dx;
             run.baseline_left.y += dy;
             runs.push_back(std::move(run));
+        };
+        if (part.word) {
+            place(*part.word);
+        }
+        for (const TextRun& run : part.runs) {
+            place(run);
         }
         for (Stroke stroke : part.strokes) {
             for (Point& point : stroke.points) {
@@ -86,7 +96,7 @@ constexpr Script kScripts[] = {{U'²', "2", true}, {U'₁', "1", false}, {U'₂'
 class Setter {
   public:
     Setter(Canvas& canvas, double points)
-        : canvas_(canvas), points_(points), em_(canvas.measure("中", points).width),
+        : canvas_(canvas), em_(canvas.measure("中", points).width),
           rule_(std::max(canvas.scale(), 0.06 * em_)) {}
 
     // The pieces of a formula, each one where a line may break before it or not.
@@ -117,11 +127,11 @@ class Setter {
 
   private:
     TextExtent measure(const std::string& text, double points) {
-        const auto key = std::pair{text, points};
-        if (const auto found = measured_.find(key); found != measured_.end()) {
+        auto& at_size = measured_[points];
+        if (const auto found = at_size.find(text); found != at_size.end()) {
             return found->second;
         }
-        return measured_[key] = canvas_.measure(text, points);
+        return at_size[text] = canvas_.measure(text, points);
     }
 
     Box word(const std::string& text, double points, double shift = 0) {
@@ -130,7 +140,7 @@ class Setter {
         box.width = extent.width;
         box.ascent = extent.ascent - shift;
         box.descent = extent.descent + shift;
-        box.runs.push_back({{0, shift}, text, points});
+        box.word = TextRun{{0, shift}, text, points};
         return box;
     }
 
@@ -268,10 +278,9 @@ class Setter {
     }
 
     Canvas& canvas_;
-    double points_;
     double em_;
     double rule_;
-    std::map<std::pair<std::string, double>, TextExtent> measured_;
+    std::map<double, std::map<std::string, TextExtent, std::less<>>> measured_;
 };
 
 // Greedy: each visual line takes atoms until the next would run past the width;
@@ -296,6 +305,7 @@ std::vector<Box> broken(const std::vector<Box>& atoms, double width, double inde
         }
         Box line;
         line.width = left;
+        line.runs.reserve(end - start);
         for (std::size_t i = start; i < end; ++i) {
             line.append(atoms[i]);
         }
@@ -313,13 +323,13 @@ Typeset typeset(std::span<const calc::Formula> lines, double points, double widt
     const double leading = 0.5 * setter.em();
     double y = 0;
     for (const calc::Formula& line : lines) {
-        for (const Box& visual : broken(setter.atoms(line, points), width, 2 * setter.em())) {
+        for (Box& visual : broken(setter.atoms(line, points), width, 2 * setter.em())) {
             const double baseline = y + visual.ascent;
-            for (TextRun run : visual.runs) {
+            for (TextRun& run : visual.runs) {
                 run.baseline_left.y += baseline;
                 set.runs.push_back(std::move(run));
             }
-            for (Stroke stroke : visual.strokes) {
+            for (Stroke& stroke : visual.strokes) {
                 for (Point& point : stroke.points) {
                     point.y += baseline;
                 }

@@ -1,0 +1,77 @@
+// What the working targets check of an exercise: every method's working has
+// lines, and the set working and the graph's scene hold finite points only.
+#pragma once
+
+#include "calc.hpp"
+#include "exercise.hpp"
+#include "graph.hpp"
+#include "math_layout.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <span>
+#include <string_view>
+
+namespace vornix::fuzzing {
+
+// Measures every character as 8 by 16 pixels and draws nothing.
+class MeasuringCanvas final : public ui::Canvas {
+  public:
+    double width() const override { return 380; }
+    double height() const override { return 432; }
+    double scale() const override { return 1; }
+    ui::TextExtent measure(std::string_view text, double) override {
+        return {8.0 * static_cast<double>(text.size()), 12, 4};
+    }
+    void text(ui::Point at, std::string_view, double, ui::Ink) override { require(at); }
+    void lines(std::span<const ui::Point> points, double, ui::Ink, bool) override {
+        for (const ui::Point& point : points) {
+            require(point);
+        }
+    }
+    void disc(ui::Point centre, double, ui::Ink) override { require(centre); }
+    void fill(ui::Ink) override {}
+
+  private:
+    static void require(ui::Point point) {
+        if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
+            std::abort();
+        }
+    }
+};
+
+inline void check(const calc::Exercise& exercise) {
+    MeasuringCanvas canvas;
+    for (const calc::Working& working : exercise.workings) {
+        if (working.lines.empty()) {
+            std::abort();
+        }
+        const auto set = ui::typeset(working.lines, 12, 360, canvas);
+        ui::draw(set, canvas, {8, 8});
+    }
+    ui::draw(ui::build_scene(exercise.plot, canvas), canvas);
+}
+
+// Entries a class would type: at most ten characters, from 1E-4 to 1E+6 in
+// size, or beyond the double range. Past them the time goes into proving
+// radicands of forty digits square-free, which the exact_forms target does
+// for entries of any size; the working and the graph of extreme entries are
+// checked by the tests.
+inline bool classroom_sized(std::string_view text) {
+    if (text.size() > 10) {
+        return false;
+    }
+    try {
+        const double value = std::fabs(calc::read_number(text));
+        return value == 0 || (value >= 1e-4 && value <= 1e6);
+    } catch (const calc::ArithmeticFault&) {
+        return true; // the fault is part of what is checked
+    }
+}
+
+inline bool classroom_sized(std::span<const std::string_view> texts) {
+    return std::ranges::all_of(texts, [](std::string_view text) { return classroom_sized(text); });
+}
+
+} // namespace vornix::fuzzing

@@ -1,0 +1,13 @@
+// The line's working and graph on arbitrary classroom-sized texts.
+#include "entries.hpp"
+#include "working_check.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vornix::fuzzing;
+    const auto t = entries(data, size);
+    if (!classroom_sized(t)) {
+        return -1; // kept out of the corpus
+    }
+    check(vornix::calc::evaluate_line(t[0], t[1], t[2], t[3]));
+    return 0;
+}

@@ -338,6 +338,7 @@ class SceneBuilder {
         }
         std::vector<Point> points;
         const double step = std::max(1.0, canvas_.scale());
+        points.reserve(static_cast<std::size_t>((scene_.right - scene_.left) / step) + 2);
         for (double x = scene_.left; x <= scene_.right; x += step) {
             points.push_back({x, curve_y(x)});
         }

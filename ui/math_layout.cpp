@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace vornix::ui {
@@ -24,8 +25,9 @@ struct Box {
     std::vector<Stroke> strokes;
     bool break_before = false; // a line may break before it
 
-    void add(const Box& part, double dx, double dy) {
-        const auto place = [&](TextRun run) {
+    // Takes over the pieces of `part`, moved by (dx, dy).
+    void add(Box part, double dx, double dy) {
+        const auto place = [&](TextRun& run) {
             run.baseline_left.x += dx;
             run.baseline_left.y += dy;
             runs.push_back(std::move(run));
@@ -33,10 +35,10 @@ struct Box {
         if (part.word) {
             place(*part.word);
         }
-        for (const TextRun& run : part.runs) {
+        for (TextRun& run : part.runs) {
             place(run);
         }
-        for (Stroke stroke : part.strokes) {
+        for (Stroke& stroke : part.strokes) {
             for (Point& point : stroke.points) {
                 point.x += dx;
                 point.y += dy;
@@ -45,11 +47,12 @@ struct Box {
         }
     }
     // Appends `part` on the same baseline.
-    void append(const Box& part) {
-        add(part, width, 0);
-        width += part.width;
+    void append(Box part) {
+        const double part_width = part.width;
         ascent = std::max(ascent, part.ascent);
         descent = std::max(descent, part.descent);
+        add(std::move(part), width, 0);
+        width += part_width;
     }
 };
 
@@ -93,6 +96,15 @@ struct Script {
 };
 constexpr Script kScripts[] = {{U'²', "2", true}, {U'₁', "1", false}, {U'₂', "2", false}};
 
+// The bytes of a formula's texts on its own line: at least its atoms there.
+std::size_t text_bytes(const Formula& formula) {
+    std::size_t bytes = 0;
+    for (const Math& piece : formula) {
+        bytes += piece.kind == Math::Kind::Text ? piece.text.size() : 1;
+    }
+    return bytes;
+}
+
 class Setter {
   public:
     Setter(Canvas& canvas, double points)
@@ -102,6 +114,7 @@ class Setter {
     // The pieces of a formula, each one where a line may break before it or not.
     std::vector<Box> atoms(const Formula& formula, double points) {
         std::vector<Box> result;
+        result.reserve(text_bytes(formula));
         bool break_next = false;
         for (const Math& piece : formula) {
             if (piece.kind != Math::Kind::Text) {
@@ -116,9 +129,11 @@ class Setter {
     }
 
     Box inline_box(const Formula& formula, double points) {
+        std::vector<Box> parts = atoms(formula, points);
         Box box;
-        for (const Box& atom : atoms(formula, points)) {
-            box.append(atom);
+        box.runs.reserve(parts.size());
+        for (Box& atom : parts) {
+            box.append(std::move(atom));
         }
         return box;
     }
@@ -131,7 +146,7 @@ class Setter {
         if (const auto found = at_size.find(text); found != at_size.end()) {
             return found->second;
         }
-        return at_size[text] = canvas_.measure(text, points);
+        return at_size.emplace(text, canvas_.measure(text, points)).first->second;
     }
 
     Box word(const std::string& text, double points, double shift = 0) {
@@ -204,23 +219,29 @@ class Setter {
     double axis() const { return 0.28 * em_; }
 
     Box fraction(const Math& piece, double points) {
-        const Box top = inline_box(piece.parts[0], points);
-        const Box bottom = inline_box(piece.parts[1], points);
+        Box top = inline_box(piece.parts[0], points);
+        Box bottom = inline_box(piece.parts[1], points);
         const double gap = 0.12 * em_;
         const double pad = 0.1 * em_;
         Box box;
         box.width = std::max(top.width, bottom.width) + 2 * pad;
         const double bar = -axis();
-        box.add(top, (box.width - top.width) / 2, bar - rule_ / 2 - gap - top.descent);
-        box.add(bottom, (box.width - bottom.width) / 2, bar + rule_ / 2 + gap + bottom.ascent);
+        const double top_dx = (box.width - top.width) / 2;
+        const double top_dy = bar - rule_ / 2 - gap - top.descent;
+        const double bottom_dx = (box.width - bottom.width) / 2;
+        const double bottom_dy = bar + rule_ / 2 + gap + bottom.ascent;
+        const double top_height = top.descent + top.ascent;
+        const double bottom_height = bottom.ascent + bottom.descent;
+        box.add(std::move(top), top_dx, top_dy);
+        box.add(std::move(bottom), bottom_dx, bottom_dy);
         box.strokes.push_back({{{pad / 2, bar}, {box.width - pad / 2, bar}}, rule_});
-        box.ascent = axis() + rule_ / 2 + gap + top.descent + top.ascent;
-        box.descent = bottom.ascent + bottom.descent + gap + rule_ / 2 - axis();
+        box.ascent = axis() + rule_ / 2 + gap + top_height;
+        box.descent = bottom_height + gap + rule_ / 2 - axis();
         return box;
     }
 
     Box root(const Math& piece, double points) {
-        const Box radicand = inline_box(piece.parts[0], points);
+        Box radicand = inline_box(piece.parts[0], points);
         const double gap = 0.12 * em_;
         const double pad = 0.08 * em_;
         const double sign = 0.55 * em_;
@@ -229,7 +250,7 @@ class Setter {
         const double height = bottom - bar;
         Box box;
         box.width = sign + radicand.width + 2 * pad;
-        box.add(radicand, sign + pad, 0);
+        box.add(std::move(radicand), sign + pad, 0);
         box.strokes.push_back({{{0.02 * em_, bottom - 0.42 * height},
                                 {0.16 * em_, bottom - 0.52 * height},
                                 {0.3 * em_, bottom},
@@ -254,10 +275,12 @@ class Setter {
         const double top = -axis() - height / 2;
         Box box;
         double y = top;
-        for (const Box& equation : equations) {
-            box.add(equation, brace + 0.25 * em_, y + equation.ascent);
+        for (Box& equation : equations) {
+            const double ascent = equation.ascent;
+            const double descent = equation.descent;
             box.width = std::max(box.width, brace + 0.25 * em_ + equation.width);
-            y += equation.ascent + equation.descent + gap;
+            box.add(std::move(equation), brace + 0.25 * em_, y + ascent);
+            y += ascent + descent + gap;
         }
         const double bottom = top + height;
         const double middle = -axis();
@@ -280,12 +303,12 @@ class Setter {
     Canvas& canvas_;
     double em_;
     double rule_;
-    std::map<double, std::map<std::string, TextExtent, std::less<>>> measured_;
+    std::map<double, std::unordered_map<std::string, TextExtent>> measured_;
 };
 
 // Greedy: each visual line takes atoms until the next would run past the width;
 // it breaks at the last place a break is allowed.
-std::vector<Box> broken(const std::vector<Box>& atoms, double width, double indent) {
+std::vector<Box> broken(std::vector<Box> atoms, double width, double indent) {
     std::vector<Box> lines;
     std::size_t start = 0;
     do {
@@ -307,7 +330,7 @@ std::vector<Box> broken(const std::vector<Box>& atoms, double width, double inde
         line.width = left;
         line.runs.reserve(end - start);
         for (std::size_t i = start; i < end; ++i) {
-            line.append(atoms[i]);
+            line.append(std::move(atoms[i]));
         }
         lines.push_back(std::move(line));
         start = end;
@@ -320,6 +343,11 @@ std::vector<Box> broken(const std::vector<Box>& atoms, double width, double inde
 Typeset typeset(std::span<const calc::Formula> lines, double points, double width, Canvas& canvas) {
     Setter setter(canvas, points);
     Typeset set;
+    std::size_t bytes = 0;
+    for (const calc::Formula& line : lines) {
+        bytes += text_bytes(line);
+    }
+    set.runs.reserve(bytes);
     const double leading = 0.5 * setter.em();
     double y = 0;
     for (const calc::Formula& line : lines) {

@@ -1,5 +1,6 @@
 // The working as the textbook writes it, for its own exercises, and checked
 // line by line with exact arithmetic over thousands of random ones.
+#include "calc.hpp"
 #include "exercise.hpp"
 
 #include <boost/multiprecision/cpp_int.hpp>
@@ -279,6 +280,7 @@ TEST(WorkingProperties, EveryEquationKeepsTheRootsAndTheRootsAreTheAnswers) {
         if (exercise.outcome != Outcome::Solved || value[0] == 0) {
             continue;
         }
+        EXPECT_EQ(exercise.answer, vornix::calc::solve_quadratic(entry[0], entry[1], entry[2]));
         const auto exact = vornix::calc::exact_quadratic(entry[0], entry[1], entry[2]);
         for (const auto& working : exercise.workings) {
             for (const auto& written : working.equations) {

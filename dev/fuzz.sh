@@ -26,7 +26,8 @@ cmake --build build-fuzz -j"$(nproc)"
 # block was allocated and freed.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=5}
 
-for target in read_number solvers exact_forms working_quadratic working_line show_number get_key_value; do
+for target in read_number solvers exact_forms working_quadratic working_line layout graph show_number \
+    get_key_value; do
     work=$(mktemp -d)
     # New inputs go to the scratch folder; the committed inputs stay as they are.
     ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -max_len=4096 -timeout=10 \

@@ -1,5 +1,6 @@
-// What the working targets check of an exercise: every method's working has
-// lines, and the set working and the graph's scene hold finite points only.
+// What the working, layout and graph targets share: a canvas that measures
+// without a toolkit, what an exercise must hold, and the entries the working
+// targets take.
 #pragma once
 
 #include "calc.hpp"
@@ -41,23 +42,37 @@ class MeasuringCanvas final : public ui::Canvas {
     }
 };
 
+// The exercise's working and plot as the working window receives them: every
+// method's working has lines, which read as linear text, and the plot's
+// numbers are no NaN (the layout and graph targets take it from there).
 inline void check(const calc::Exercise& exercise) {
-    MeasuringCanvas canvas;
     for (const calc::Working& working : exercise.workings) {
-        if (working.lines.empty()) {
+        if (working.lines.empty() || calc::linear_text(working).empty()) {
             std::abort();
         }
-        const auto set = ui::typeset(working.lines, 12, 360, canvas);
-        ui::draw(set, canvas, {8, 8});
     }
-    ui::draw(ui::build_scene(exercise.plot, canvas), canvas);
+    calc::linear_text(exercise.statement);
+    const calc::Plot& plot = exercise.plot;
+    if (!std::isfinite(plot.a) || !std::isfinite(plot.b) || !std::isfinite(plot.c)) {
+        std::abort();
+    }
+    for (const calc::PlotMark& mark : plot.marks) {
+        if (std::isnan(mark.x) || std::isnan(mark.y)) {
+            std::abort();
+        }
+    }
+    for (const calc::PlotGuide& guide : plot.guides) {
+        if (std::isnan(guide.at)) {
+            std::abort();
+        }
+    }
 }
 
 // Entries a class would type: at most ten characters, from 1E-4 to 1E+6 in
 // size, or beyond the double range. Past them the time goes into proving
 // radicands of forty digits square-free, which the exact_forms target does
-// for entries of any size; the working and the graph of extreme entries are
-// checked by the tests.
+// for entries of any size; the working of extreme entries is checked by the
+// tests, their layout and graph by the layout and graph targets.
 inline bool classroom_sized(std::string_view text) {
     if (text.size() > 10) {
         return false;

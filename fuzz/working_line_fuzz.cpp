@@ -1,4 +1,4 @@
-// The line's working and graph on arbitrary classroom-sized texts.
+// The line's working and plot on arbitrary classroom-sized texts.
 #include "entries.hpp"
 #include "working_check.hpp"
 

@@ -1,4 +1,4 @@
-// The quadratic's working and graph on arbitrary classroom-sized texts.
+// The quadratic's working and plot on arbitrary classroom-sized texts.
 #include "entries.hpp"
 #include "working_check.hpp"
 

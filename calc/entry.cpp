@@ -223,6 +223,11 @@ Decimal finish_decimal(bool negative, const DigitCollector& digits, long long ex
         return {};
     }
     Decimal number{negative, digits.mantissa(), digits.exponent() + exponent};
+    // Between 1E-323 and 1E+308 a number is a double of its own: only the
+    // ends of the range need the exact value.
+    if (leading >= -323 && leading < 308) {
+        return number;
+    }
     const Exact exact = to_exact(number);
     check_range(exact);
     static const Exact smallest_subnormal(Integer(1), Integer(1) << 1074);

@@ -83,7 +83,7 @@ std::uint64_t remainder(std::uint64_t value, std::uint32_t divisor) {
 
 // Whether none of three primes divides a number of several words: one pass
 // over its words for the three, where the machine's words are 64 bits.
-bool none_divides(const Integer& value, std::span<const std::uint32_t, std::dynamic_extent> three) {
+bool none_divides(const Integer& value, std::span<const std::uint32_t> three) {
     if constexpr (sizeof(boost::multiprecision::limb_type) >= sizeof(std::uint64_t)) {
         const std::uint64_t product = std::uint64_t{three[0]} * three[1] * three[2];
         const auto left =

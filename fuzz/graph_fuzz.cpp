@@ -1,7 +1,8 @@
 // The graph of any plot an exercise could give (any curve, marks anywhere,
 // infinite ones included, any labels): the scene holds finite points only.
 #include "data_source.hpp"
-#include "working_check.hpp"
+#include "graph.hpp"
+#include "measuring_canvas.hpp"
 
 #include <cmath>
 

@@ -2,7 +2,8 @@
 // systems, any text): the set lines hold finite points only, and each line
 // reads as linear text.
 #include "data_source.hpp"
-#include "working_check.hpp"
+#include "math_layout.hpp"
+#include "measuring_canvas.hpp"
 
 namespace {
 

@@ -1,12 +1,8 @@
-// What the working, layout and graph targets share: a canvas that measures
-// without a toolkit, what an exercise must hold, and the entries the working
-// targets take.
+// What the working targets check of an exercise, and the entries they take.
 #pragma once
 
 #include "calc.hpp"
 #include "exercise.hpp"
-#include "graph.hpp"
-#include "math_layout.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -15,32 +11,6 @@
 #include <string_view>
 
 namespace vornix::fuzzing {
-
-// Measures every character as 8 by 16 pixels and draws nothing.
-class MeasuringCanvas final : public ui::Canvas {
-  public:
-    double width() const override { return 380; }
-    double height() const override { return 432; }
-    double scale() const override { return 1; }
-    ui::TextExtent measure(std::string_view text, double) override {
-        return {8.0 * static_cast<double>(text.size()), 12, 4};
-    }
-    void text(ui::Point at, std::string_view, double, ui::Ink) override { require(at); }
-    void lines(std::span<const ui::Point> points, double, ui::Ink, bool) override {
-        for (const ui::Point& point : points) {
-            require(point);
-        }
-    }
-    void disc(ui::Point centre, double, ui::Ink) override { require(centre); }
-    void fill(ui::Ink) override {}
-
-  private:
-    static void require(ui::Point point) {
-        if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
-            std::abort();
-        }
-    }
-};
 
 // The exercise's working and plot as the working window receives them: every
 // method's working has lines, which read as linear text, and the plot's

@@ -38,6 +38,6 @@ for target in read_number solvers exact_forms working_quadratic working_line lay
         exit 1
     }
     runs=$(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$work.log" | grep -o '[0-9]*$')
-    echo "fuzz target $target: $runs executions in $seconds s, no fault"
+    echo "fuzz target $target: $runs executions in $seconds s ($((runs / seconds)) a second), no fault"
     rm -rf "$work" "$work.log"
 done

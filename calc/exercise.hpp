@@ -17,18 +17,22 @@ namespace vornix::calc {
 
 // A piece of mathematics as a textbook sets it: a run of text (which may hold
 // "²", "₁" and "₂"), a fraction (numerator over denominator), a square root
-// (its radicand under the bar), or a system of equations in one brace.
+// (its radicand under the bar), a system of equations in one brace, or a
+// phantom: the room its formula would take, left blank, so that the lines
+// of a chain "y=… / =… / =…" stand with their "=" one under the other.
 struct Math {
-    enum class Kind { Text, Fraction, Root, System };
+    enum class Kind { Text, Fraction, Root, System, Phantom };
     Kind kind = Kind::Text;
     std::string text;                     // Text only
     std::vector<std::vector<Math>> parts; // Fraction: {numerator, denominator};
-                                          // Root: {radicand}; System: its equations
+                                          // Root: {radicand}; System: its equations;
+                                          // Phantom: {the formula whose room it takes}
 };
 using Formula = std::vector<Math>;
 
 // The formula on one line, as it is copied and read aloud: "x=(3±√5)/2".
 // A system's equations stand on lines of their own, after "⎧ " and "⎩ ".
+// A phantom reads as nothing.
 std::string linear_text(const Formula& formula);
 
 enum class Method {
@@ -69,6 +73,11 @@ struct PlotGuide {
     std::string label;
 };
 
+struct PlotPoint {
+    double x;
+    double y;
+};
+
 // What the graph shows: y = a·x² + b·x + c (a line when a is 0, nothing when
 // `curve` is false), its marked points and guides, and its equation.
 struct Plot {
@@ -80,6 +89,29 @@ struct Plot {
     std::vector<PlotGuide> guides;
     std::string equation; // "y=x²−3x+1"
     std::string note;     // one line, when something cannot be drawn
+
+    // What the function's properties add; empty elsewhere. The curve this one
+    // is translated from, y = base_a·x² + base_b·x through the origin (y = 2x²,
+    // or y = 2x with base_a = 0), drawn faint and dashed when `base` is set;
+    // the translation as arrows, each from its first point to its second; and
+    // a region lightly filled (the triangle a line cuts off with the axes).
+    bool base = false;
+    double base_a = 0;
+    double base_b = 0;
+    std::string base_equation; // "y=2x²"
+    std::vector<std::array<PlotPoint, 2>> arrows;
+    std::vector<PlotPoint> region;
+};
+
+// 函数的性质: the exercise's function studied as a function (the quadratic
+// window's y = ax² + bx + c, the line window's y = kx + b): what is asked,
+// the lines that answer it, and the graph with what they talk about.
+struct FunctionPage {
+    Formula statement; // empty where there is no function to study
+    std::vector<Formula> lines;
+    // Why there are no lines, in words, where there are none.
+    std::string explanation;
+    Plot plot;
 };
 
 // What a GO of one exercise came to.
@@ -104,6 +136,8 @@ struct Exercise {
     // Why there is no working, in words, where there is none.
     std::string explanation;
     Plot plot;
+    // The other page of the working window, from the same numbers.
+    FunctionPage function;
 };
 
 // The quadratic exercise for the entry texts of a, b and c. Never raises.

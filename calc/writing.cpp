@@ -246,6 +246,8 @@ std::string linear_text(const Formula& formula) {
                         linear_text(piece.parts[i]) + (last ? "" : "\n");
             }
             break;
+        case Math::Kind::Phantom:
+            break;
         }
     }
     return line;

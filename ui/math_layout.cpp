@@ -210,6 +210,8 @@ class Setter {
             return root(piece, points);
         case Math::Kind::System:
             return system(piece, points);
+        case Math::Kind::Phantom:
+            return phantom(piece, points);
         case Math::Kind::Text:
             break;
         }
@@ -217,6 +219,16 @@ class Setter {
     }
 
     double axis() const { return 0.28 * em_; }
+
+    // The room of its formula, blank.
+    Box phantom(const Math& piece, double points) {
+        const Box room = inline_box(piece.parts.empty() ? Formula{} : piece.parts[0], points);
+        Box box;
+        box.width = room.width;
+        box.ascent = room.ascent;
+        box.descent = room.descent;
+        return box;
+    }
 
     Box fraction(const Math& piece, double points) {
         Box top = inline_box(piece.parts[0], points);

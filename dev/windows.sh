@@ -26,6 +26,19 @@ cmake --build "$build-x86" -j"$(nproc)" --target vornix vornix_windows_packages
 ctest --test-dir "$build-x86" -R StaticImports --output-on-failure
 echo "built $build-x86/vornix.exe ($(stat -c %s "$build-x86/vornix.exe") bytes)"
 
+# Each program stays within one mebibyte.
+limit=1048576
+oversized=0
+for program in "$build/vornix.exe" "$build-x86/vornix.exe"; do
+    size=$(stat -c %s "$program")
+    echo "$program: $size bytes (at most $limit)"
+    ((size <= limit)) || oversized=1
+done
+if ((oversized)); then
+    echo "a vornix.exe is over $limit bytes"
+    exit 1
+fi
+
 cmake -S . -B "$build-i386" -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake -DCMAKE_BUILD_TYPE=Release \
     -DVORNIX_CORE_ONLY=ON -DVORNIX_BUILD_BENCHMARKS=OFF -DVORNIX_WARNINGS_AS_ERRORS=ON
 cmake --build "$build-i386" -j"$(nproc)"

@@ -27,4 +27,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-arphic-ukai")
 # Qt's own texts (the entry boxes' menu, "OK") in Chinese.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# A cross build is packaged for the machine it is built for: dpkg-shlibdeps,
+# which cpack runs, then reads that machine's libraries.
+if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/cpack-arm64.cmake)
+    file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "set(ENV{DEB_HOST_ARCH} arm64)\n")
+endif()
 include(CPack)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # What a user sees of `vornix` on the command line: help, version, a refused
 # argument, no display to reach, and Qt's own options working.
-# Usage: command_line_test.sh <path of vornix>
+# Usage: command_line_test.sh [emulator] <path of vornix> (an arm64 build runs under qemu)
 set -u
-vornix=$1
+vornix=("$@")
 failures=0
 check() { # description, then the test
     local description=$1
@@ -15,7 +15,7 @@ check() { # description, then the test
 }
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
-run() { "$vornix" "$@" >"$out" 2>"$err"; }
+run() { "${vornix[@]}" "$@" >"$out" 2>"$err"; }
 
 run --help
 check "--help exits 0" test $? -eq 0
@@ -32,12 +32,12 @@ check "an unknown option exits 2" test $? -eq 2
 check "an unknown option prints usage to stderr only" grep -q '^Usage: vornix' "$err"
 check "nothing on stdout for an unknown option" test ! -s "$out"
 
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97 "$vornix" >"$out" 2>"$err"
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97 "${vornix[@]}" >"$out" 2>"$err"
 check "no display exits 1, no abort" test $? -eq 1
 check "no display says so in one line" \
     test "$(cat "$err")" = "Vornix 需要图形桌面：无法连接到显示 :97"
 
-timeout 2 "$vornix" -platform offscreen >"$out" 2>"$err"
+timeout 2 "${vornix[@]}" -platform offscreen >"$out" 2>"$err"
 check "Qt's -platform option starts the program" test $? -eq 124
 
 exit $((failures > 0))

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 namespace vornix::testing {
@@ -180,7 +181,13 @@ TEST_F(Soak, ThousandsOfClicksAndAboutCyclesKeepAnswersValidAndMemoryFlat) {
 #if defined(__SANITIZE_ADDRESS__)
     std::printf("growth not judged: AddressSanitizer keeps freed memory in quarantine\n");
 #else
-    EXPECT_LE(at_end - after_warm_up, kAllowedGrowth);
+    // Under qemu-user (an arm64 build tested on amd64) the resident memory is
+    // mostly the emulator's, whose translated code grows as new paths run.
+    if (std::getenv("VORNIX_TEST_EMULATOR") != nullptr) {
+        std::printf("growth not judged: resident memory under an emulator is the emulator's\n");
+    } else {
+        EXPECT_LE(at_end - after_warm_up, kAllowedGrowth);
+    }
 #endif
 }
 

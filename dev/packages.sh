@@ -5,9 +5,13 @@
 #   Vornix-<version>-setup.exe      the Windows installer, 64-bit
 #   Vornix-<version>-win32.zip      the portable Windows program, 32-bit
 #   Vornix-<version>-x86-setup.exe  the Windows installer, 32-bit (the same script)
+#   vornix_<version>-1_arm64.deb    the Debian package for arm64, when dev/arm64.sh
+#                                   has made it from the sources as they are
 # The Windows files come from dev/windows.sh, so all their tests, the
-# installer's under Wine among them, have passed first.
-# Usage, as root on Debian 12: bash dev/packages.sh
+# installer's under Wine among them, have passed first. The arm64 package is
+# built here only when asked (--arm64): its emulated tests take longer than
+# packaging should.
+# Usage, as root on Debian 12: bash dev/packages.sh [--arm64]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,9 +29,21 @@ fi
 
 bash dev/windows.sh build-windows
 
+if [ "${1:-}" = --arm64 ]; then
+    bash dev/arm64.sh build-arm64
+fi
+# dev/arm64.sh's package, unless a source has changed since it was made.
+arm64=$(ls build-arm64/vornix_*_arm64.deb 2>/dev/null | head -n 1 || true)
+if [ -n "$arm64" ] && [ -n "$(find CMakeLists.txt app calc cmake data packaging qt sysinfo ui \
+    -newer "$arm64" -print -quit)" ]; then
+    arm64=
+fi
+
 rm -rf dist
 mkdir dist
-cp build/vornix_*.deb build-windows/Vornix-*-win64.zip build-windows/Vornix-*-setup.exe \
-    build-windows-x86/Vornix-*-win32.zip build-windows-x86/Vornix-*-x86-setup.exe dist/
+cp build/vornix_*_amd64.deb build-windows/Vornix-*-win64.zip build-windows/Vornix-*-setup.exe \
+    build-windows-x86/Vornix-*-win32.zip build-windows-x86/Vornix-*-x86-setup.exe ${arm64:+"$arm64"} dist/
+[ -n "$arm64" ] ||
+    echo "vornix_*_arm64.deb left out: bash dev/arm64.sh makes it (about half an hour), or bash dev/packages.sh --arm64"
 (cd dist && sha256sum -- * >SHA256SUMS)
 ls -l dist

@@ -32,6 +32,9 @@ class FakeCanvas : public ui::Canvas {
         strokes.emplace_back(points.begin(), points.end());
     }
     void disc(ui::Point centre, double, ui::Ink) override { discs.push_back(centre); }
+    void polygon(std::span<const ui::Point> points, ui::Ink) override {
+        polygons.emplace_back(points.begin(), points.end());
+    }
     void fill(ui::Ink) override {}
 
     struct Drawn {
@@ -42,6 +45,7 @@ class FakeCanvas : public ui::Canvas {
     std::vector<Drawn> texts;
     std::vector<std::vector<ui::Point>> strokes;
     std::vector<ui::Point> discs;
+    std::vector<std::vector<ui::Point>> polygons;
 
   private:
     double width_;

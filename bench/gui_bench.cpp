@@ -3,6 +3,7 @@
 // working window takes from the double-click on the answer to its first frame.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/vornix_gui_bench
 #include "main_window.hpp"
+#include "settings.hpp"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,6 +24,12 @@ class QuietServices : public qt::Services {
     bool start_program(const QString&) override { return false; }
     bool open_url(QWidget*, const QUrl&) override { return true; }
     void announce(QWidget&) override {}
+    ui::Settings& settings() override { return settings_; }
+    void print(QWidget*, ui::Document&) override {}
+    void save(QWidget*, ui::Document&) override {}
+
+  private:
+    ui::MemorySettings settings_;
 };
 
 void fill(qt::MainWindow& window, std::initializer_list<const char*> boxes, const QString& tail) {

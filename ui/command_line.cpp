@@ -188,22 +188,23 @@ CommandLineAnswer run_export(const ExportRequest& request, PageRenderer& rendere
 }
 
 std::string usage(std::span<const ToolkitOption> toolkit_options) {
-    std::string text = "用法：vornix [选项]\n"
-                       "Usage: vornix [options]\n"
-                       "求一元二次方程的实数根，由两点坐标求一次函数式。\n"
-                       "Solves quadratic equations and finds the line through two points.\n"
-                       "\n"
-                       "  -h, --help        显示本说明 / show this help\n"
-                       "  --version         显示版本 / show the version\n"
-                       "  --export FILE --quadratic A B C [--quadratic …] [--line X1 Y1 X2 Y2 …]\n"
-                       "        [--method formula|square|factor] [--page solve|function]\n"
-                       "                    把各题的题目、解题过程与图像按顺序写入 FILE（.pdf、.svg、\n"
-                       "                    .png；多页的 SVG、PNG 写成 FILE-1、FILE-2…），不打开窗口\n"
-                       "                    / write each exercise's statement, working and graph,\n"
-                       "                    in order, into FILE (.pdf, .svg, .png; several pages of\n"
-                       "                    SVG or PNG as FILE-1, FILE-2, …), without a window.\n"
-                       "                    退出码 / exit code: 0 写好 / written, 2 输入有误 / a bad\n"
-                       "                    entry, 1 无法写入 / the file cannot be written\n";
+    std::string text =
+        "用法：vornix [选项]\n"
+        "Usage: vornix [options]\n"
+        "求一元二次方程的实数根，由两点坐标求一次函数式。\n"
+        "Solves quadratic equations and finds the line through two points.\n"
+        "\n"
+        "  -h, --help        显示本说明 / show this help\n"
+        "  --version         显示版本 / show the version\n"
+        "  --export FILE --quadratic A B C [--quadratic …] [--line X1 Y1 X2 Y2 …]\n"
+        "        [--method formula|square|factor] [--page solve|function]\n"
+        "                    把各题的题目、解题过程与图像按顺序写入 FILE（.pdf、.svg、\n"
+        "                    .png；多页的 SVG、PNG 写成 FILE-1、FILE-2…），不打开窗口\n"
+        "                    / write each exercise's statement, working and graph,\n"
+        "                    in order, into FILE (.pdf, .svg, .png; several pages of\n"
+        "                    SVG or PNG as FILE-1, FILE-2, …), without a window.\n"
+        "                    退出码 / exit code: 0 写好 / written, 2 输入有误 / a bad\n"
+        "                    entry, 1 无法写入 / the file cannot be written\n";
     for (const ToolkitOption& option : toolkit_options) {
         if (!option.usage.empty()) {
             text += "  " + std::string(option.usage) + "\n";

@@ -12,8 +12,8 @@ namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kMarginMm = 18;
-constexpr double kFootMm = 8;     // the foot's band above the bottom margin
-constexpr double kBetweenMm = 7;  // between two exercises
+constexpr double kFootMm = 8;    // the foot's band above the bottom margin
+constexpr double kBetweenMm = 7; // between two exercises
 constexpr double kWorkingShare = 0.56;
 constexpr double kGapShare = 0.04;
 constexpr double kGraphHeightShare = 0.9; // of the graph's width

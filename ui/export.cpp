@@ -76,8 +76,7 @@ std::vector<std::string> numbered_names(const std::string& path, std::size_t cou
     const std::size_t slash = path.find_last_of("/\\");
     const std::size_t dot = path.rfind('.');
     const std::size_t stem_end =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot
-                                                                               : path.size();
+        dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : path.size();
     std::vector<std::string> names;
     for (std::size_t page = 1; page <= count; ++page) {
         names.push_back(path.substr(0, stem_end) + "-" + std::to_string(page) +

@@ -119,9 +119,9 @@ std::optional<std::pair<Point, Point>> clip_segment(Point p, Point q, const Box&
     double leave = 1;
     const double dx = q.x - p.x;
     const double dy = q.y - p.y;
-    for (const auto& [step, room] : {std::pair{-dx, p.x - box.left}, std::pair{dx, box.right - p.x},
-                                     std::pair{-dy, p.y - box.top},
-                                     std::pair{dy, box.bottom - p.y}}) {
+    for (const auto& [step, room] :
+         {std::pair{-dx, p.x - box.left}, std::pair{dx, box.right - p.x},
+          std::pair{-dy, p.y - box.top}, std::pair{dy, box.bottom - p.y}}) {
         if (step == 0) {
             if (room < 0) {
                 return std::nullopt;
@@ -275,8 +275,8 @@ class SceneBuilder {
 
     static bool usable(const GraphWindow& window) {
         return std::isfinite(window.centre_x) && std::isfinite(window.centre_y) &&
-               std::isfinite(window.x_unit) && std::isfinite(window.y_unit) &&
-               window.x_unit > 0 && window.y_unit > 0;
+               std::isfinite(window.x_unit) && std::isfinite(window.y_unit) && window.x_unit > 0 &&
+               window.y_unit > 0;
     }
 
     void show_window(const GraphWindow& window, Real width, Real height) {
@@ -531,8 +531,8 @@ class SceneBuilder {
             return;
         }
         scene_.trace = at;
-        place_label(point_text(x, *y, static_cast<double>(x_step_), static_cast<double>(y_step_)), at,
-                    Ink::Trace);
+        place_label(point_text(x, *y, static_cast<double>(x_step_), static_cast<double>(y_step_)),
+                    at, Ink::Trace);
     }
 
     void add_base_equation() {
@@ -560,9 +560,7 @@ class SceneBuilder {
         }
         return std::clamp(py(y), above, below);
     }
-    double curve_y(double x_pixel) const {
-        return curve_y(x_pixel, plot_.a, plot_.b, plot_.c);
-    }
+    double curve_y(double x_pixel) const { return curve_y(x_pixel, plot_.a, plot_.b, plot_.c); }
 
     std::vector<Point> sampled(double a, double b, double c) const {
         std::vector<Point> points;
@@ -593,9 +591,9 @@ class SceneBuilder {
         const double top = label.baseline_left.y - label.extent.ascent - pad;
         const double bottom = label.baseline_left.y + label.extent.descent + pad;
         const double step = curve_points_[1].x - curve_points_[0].x;
-        const auto first = static_cast<std::size_t>(
-            std::clamp((left - curve_points_.front().x) / step - 1, 0.0,
-                       static_cast<double>(curve_points_.size() - 1)));
+        const auto first =
+            static_cast<std::size_t>(std::clamp((left - curve_points_.front().x) / step - 1, 0.0,
+                                                static_cast<double>(curve_points_.size() - 1)));
         for (std::size_t i = first; i + 1 < curve_points_.size(); ++i) {
             const Point& p = curve_points_[i];
             const Point& q = curve_points_[i + 1];
@@ -609,12 +607,14 @@ class SceneBuilder {
         return false;
     }
 
-    static bool overlap(const SceneText& a, const SceneText& b) {
+    // With a little room between, so that two texts never touch.
+    bool overlap(const SceneText& a, const SceneText& b) const {
         const auto& p = a.baseline_left;
         const auto& q = b.baseline_left;
-        return p.x < q.x + b.extent.width && q.x < p.x + a.extent.width &&
-               p.y - a.extent.ascent < q.y + b.extent.descent &&
-               q.y - b.extent.ascent < p.y + a.extent.descent;
+        const double room = 2 * s_;
+        return p.x < q.x + b.extent.width + room && q.x < p.x + a.extent.width + room &&
+               p.y - a.extent.ascent < q.y + b.extent.descent + room &&
+               q.y - b.extent.ascent < p.y + a.extent.descent + room;
     }
 
     bool fits(const SceneText& label) const {
@@ -741,9 +741,19 @@ void draw(const Scene& scene, Canvas& canvas) {
     if (scene.trace) {
         canvas.disc(*scene.trace, scene.dot_radius * 1.4, Ink::Trace);
     }
+    // Each text on a patch of paper, so that no grid line, guide or curve
+    // runs through its letters.
+    const double pad = canvas.scale();
     for (const auto* texts : {&scene.tick_labels, &scene.texts}) {
         for (const SceneText& text : *texts) {
-            canvas.text(text.baseline_left, text.text, text.points, text.ink);
+            const Point& at = text.baseline_left;
+            const double top = at.y - text.extent.ascent - pad;
+            const double bottom = at.y + text.extent.descent + pad;
+            const double right = at.x + text.extent.width + pad;
+            const Point patch[] = {
+                {at.x - pad, top}, {right, top}, {right, bottom}, {at.x - pad, bottom}};
+            canvas.polygon(patch, Ink::Paper);
+            canvas.text(at, text.text, text.points, text.ink);
         }
     }
 }

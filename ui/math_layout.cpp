@@ -397,13 +397,11 @@ Typeset typeset(std::span<const calc::Formula> lines, double points, double widt
     return set;
 }
 
-void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, double to,
-                Ink ink) {
+void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, double to, Ink ink) {
     // A piece belongs to the line whose band holds it.
     const auto shown = [&](double y) {
-        const auto line = std::ranges::find_if(set.lines, [y](const SetLine& l) {
-            return y <= l.bottom;
-        });
+        const auto line =
+            std::ranges::find_if(set.lines, [y](const SetLine& l) { return y <= l.bottom; });
         const double top = line == set.lines.end() ? y : line->top;
         return top >= from && top < to;
     };
@@ -419,8 +417,8 @@ void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, d
     }
     for (const TextRun& run : set.runs) {
         if (shown(run.baseline_left.y)) {
-            canvas.text({run.baseline_left.x + offset.x, run.baseline_left.y + offset.y},
-                        run.text, run.points, ink);
+            canvas.text({run.baseline_left.x + offset.x, run.baseline_left.y + offset.y}, run.text,
+                        run.points, ink);
         }
     }
 }

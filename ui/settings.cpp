@@ -32,9 +32,9 @@ bool contains(const Rect& area, int x, int y) {
 std::optional<Rect> stored_frame(const Settings& settings, std::string_view group) {
     constexpr int kFar = 1 << 20;
     Rect frame{};
-    for (const auto& [name, field] : {std::pair{"Left", &Rect::left}, std::pair{"Top", &Rect::top},
-                                      std::pair{"Right", &Rect::right},
-                                      std::pair{"Bottom", &Rect::bottom}}) {
+    for (const auto& [name, field] :
+         {std::pair{"Left", &Rect::left}, std::pair{"Top", &Rect::top},
+          std::pair{"Right", &Rect::right}, std::pair{"Bottom", &Rect::bottom}}) {
         const std::optional<int> value = whole_number(settings, key_of(group, name));
         if (!value || *value < -kFar || *value > kFar) {
             return std::nullopt;
@@ -99,7 +99,8 @@ std::optional<WindowPlace> read_window_place(const Settings& settings, std::stri
         width > holder->right - holder->left || height > holder->bottom - holder->top) {
         return std::nullopt;
     }
-    return WindowPlace{*frame, read_number_setting(settings, key_of(group, "Maximised"), 0, 1, 0) == 1};
+    return WindowPlace{*frame,
+                       read_number_setting(settings, key_of(group, "Maximised"), 0, 1, 0) == 1};
 }
 
 } // namespace vornix::ui

@@ -125,8 +125,8 @@ void SvgCanvas::lines(std::span<const Point> points, double width, Ink ink, bool
     if (points.size() < 2) {
         return;
     }
-    body_ += "<polyline points=\"" + points_attribute(points) +
-             "\" fill=\"none\" stroke=\"" + colour(ink) + "\" stroke-width=\"" + number(width) +
+    body_ += "<polyline points=\"" + points_attribute(points) + "\" fill=\"none\" stroke=\"" +
+             colour(ink) + "\" stroke-width=\"" + number(width) +
              "\" stroke-linejoin=\"round\" stroke-linecap=\"round\"" +
              (dashed ? " stroke-dasharray=\"" + number(4 * width) + "," + number(3 * width) + "\""
                      : std::string()) +
@@ -142,21 +142,19 @@ void SvgCanvas::polygon(std::span<const Point> points, Ink ink) {
     if (points.size() < 3) {
         return;
     }
-    body_ += "<polygon points=\"" + points_attribute(points) + "\" fill=\"" + colour(ink) +
-             "\"/>\n";
+    body_ +=
+        "<polygon points=\"" + points_attribute(points) + "\" fill=\"" + colour(ink) + "\"/>\n";
 }
 
 void SvgCanvas::fill(Ink ink) {
-    body_ += "<rect width=\"" + number(width_) + "\" height=\"" + number(height_) +
-             "\" fill=\"" + colour(ink) + "\"/>\n";
+    body_ += "<rect width=\"" + number(width_) + "\" height=\"" + number(height_) + "\" fill=\"" +
+             colour(ink) + "\"/>\n";
 }
 
 std::string SvgCanvas::document(std::string_view title, bool millimetres) const {
     const double to_mm = 25.4 / 96;
-    const std::string width =
-        millimetres ? number(width_ * to_mm) + "mm" : number(width_);
-    const std::string height =
-        millimetres ? number(height_ * to_mm) + "mm" : number(height_);
+    const std::string width = millimetres ? number(width_ * to_mm) + "mm" : number(width_);
+    const std::string height = millimetres ? number(height_ * to_mm) + "mm" : number(height_);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
            width + "\" height=\"" + height + "\" viewBox=\"0 0 " + number(width_) + " " +

@@ -233,8 +233,8 @@ void WorkingForm::set_zoom(int zoom) {
 
 void WorkingForm::step_zoom(int steps) {
     const auto at = std::ranges::find(kZooms, zoom_);
-    const auto index = std::clamp<std::ptrdiff_t>((at - kZooms.begin()) + steps, 0,
-                                                   std::ssize(kZooms) - 1);
+    const auto index =
+        std::clamp<std::ptrdiff_t>((at - kZooms.begin()) + steps, 0, std::ssize(kZooms) - 1);
     set_zoom(kZooms[static_cast<std::size_t>(index)]);
 }
 
@@ -377,8 +377,7 @@ void WorkingForm::move_trace(int ticks) {
         return;
     }
     const double step = scene_->x_step;
-    const double from = trace_x_ ? *trace_x_
-                                 : plane_x(*scene_, (scene_->left + scene_->right) / 2);
+    const double from = trace_x_ ? *trace_x_ : plane_x(*scene_, (scene_->left + scene_->right) / 2);
     trace(std::round(from / step) * step + ticks * step, true);
 }
 

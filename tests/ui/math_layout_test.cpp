@@ -72,3 +72,63 @@ TEST(Typeset, ALongLineBreaksBeforeAnEqualsSignAndGoesOnIndented) {
 
 } // namespace
 } // namespace vornix::testing
+
+namespace vornix::testing {
+namespace {
+
+TEST(Typeset, AFractionsBarSpansTheWiderOfItsParts) {
+    FakeCanvas canvas(400, 300);
+    for (const auto& [top, bottom] :
+         {std::pair{"1", "2345678"}, std::pair{"12345678", "9"}, std::pair{"中文字", "x"}}) {
+        const Math fraction{Math::Kind::Fraction, {}, {{text(top)}, {text(bottom)}}};
+        const ui::Typeset set = ui::typeset(std::vector<Formula>{{fraction}}, 12, 400, canvas);
+        ASSERT_EQ(set.strokes.size(), 1u);
+        const ui::Stroke& bar = set.strokes.front();
+        for (const ui::TextRun& part : set.runs) {
+            EXPECT_LE(bar.points.front().x, part.baseline_left.x) << top << "/" << bottom;
+            EXPECT_GE(bar.points.back().x,
+                      part.baseline_left.x + canvas.measure(part.text, part.points).width)
+                << top << "/" << bottom;
+        }
+    }
+}
+
+// No line of a wrapped working starts with a closing sign or ends with an
+// opening bracket, at any width.
+TEST(Typeset, WrappedChineseNeverStartsALineWithClosingPunctuation) {
+    const Math half{Math::Kind::Fraction, {}, {{text("1")}, {text("2")}}};
+    const std::vector<Formula> lines{
+        {text("所以抛物线的顶点是（1, −5），对称轴是直线 x=1；当 x<1 时，y 随 x 的增大而减小："
+              "当 x>1 时。y 随 x 的增大而增大！是吗？"),
+         half, text("，"), half, text(")，得。")}};
+    constexpr std::string_view kClosing[] = {"，", "。", "：", "；", "！", "？", "）", ")"};
+    for (double width = 40; width <= 420; width += 7) {
+        FakeCanvas canvas(width, 300);
+        const ui::Typeset set = ui::typeset(lines, 12, width, canvas);
+        for (const ui::SetLine& line : set.lines) {
+            const ui::TextRun* first = nullptr;
+            const ui::TextRun* last = nullptr;
+            for (const ui::TextRun& run : set.runs) {
+                if (run.baseline_left.y < line.top || run.baseline_left.y > line.bottom) {
+                    continue;
+                }
+                if (first == nullptr || run.baseline_left.x < first->baseline_left.x) {
+                    first = &run;
+                }
+                if (last == nullptr || run.baseline_left.x > last->baseline_left.x) {
+                    last = &run;
+                }
+            }
+            if (first == nullptr || &line == &set.lines.front()) {
+                continue;
+            }
+            for (std::string_view closing : kClosing) {
+                EXPECT_FALSE(first->text.starts_with(closing)) << width << ": " << first->text;
+            }
+            EXPECT_FALSE(last->text.ends_with("（")) << width;
+        }
+    }
+}
+
+} // namespace
+} // namespace vornix::testing

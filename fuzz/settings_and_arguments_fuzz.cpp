@@ -32,7 +32,8 @@ void read_settings(DataSource& in) {
     }
     const int zoom = vornix::ui::read_number_setting(settings, "W/Zoom", 100, 400, 100);
     constexpr std::array<std::string_view, 2> kPages{"Solve", "Function"};
-    const std::string_view page = vornix::ui::read_choice_setting(settings, "W/Page", kPages, "Solve");
+    const std::string_view page =
+        vornix::ui::read_choice_setting(settings, "W/Page", kPages, "Solve");
     if (zoom < 100 || zoom > 400 || (page != "Solve" && page != "Function")) {
         std::abort();
     }
@@ -40,8 +41,8 @@ void read_settings(DataSource& in) {
 
 void read_arguments(DataSource& in) {
     static constexpr std::array<std::string_view, 10> kWords{
-        "--export", "--quadratic", "--line", "--method", "--page", "--help", "k.pdf", "-3", "square",
-        "function"};
+        "--export", "--quadratic", "--line", "--method", "--page",
+        "--help",   "k.pdf",       "-3",     "square",   "function"};
     std::vector<std::string> arguments;
     for (int count = in.byte() % 16; count > 0; --count) {
         const std::uint8_t choice = in.byte();

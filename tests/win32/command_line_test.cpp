@@ -59,7 +59,9 @@ class ExportTest : public ::testing::Test {
         return run_program(arguments, folder_ / "stderr");
     }
 
-    fs::path folder_ = fs::temp_directory_path() / "vornix-export";
+    // A folder of each test's own: ctest runs them side by side.
+    fs::path folder_ =
+        fs::temp_directory_path() / ::testing::UnitTest::GetInstance()->current_test_info()->name();
 };
 
 TEST_F(ExportTest, TwoExercisesGoIntoOnePngAndAnSvgWithoutAWordOrAWindow) {

@@ -7,16 +7,19 @@
 namespace vornix::testing {
 namespace {
 
-constexpr const wchar_t* kRoot = L"Software\\VornixTest";
+// A key of each test's own (ctest runs them side by side), gone before and after it.
+std::wstring test_root() {
+    return L"Software\\VornixTest\\" +
+           sysinfo::wide(::testing::UnitTest::GetInstance()->current_test_info()->name());
+}
 
-// The tests' key, gone before and after each test.
 class RegistrySettingsTest : public Win32Test {
   protected:
     RegistrySettingsTest() {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kRoot);
+        RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str());
         services.store = &registry;
     }
-    ~RegistrySettingsTest() override { RegDeleteTreeW(HKEY_CURRENT_USER, kRoot); }
+    ~RegistrySettingsTest() override { RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str()); }
 
     static void put(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
         HKEY key = nullptr;
@@ -25,7 +28,7 @@ class RegistrySettingsTest : public Win32Test {
         RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), bytes);
         RegCloseKey(key);
     }
-    static void put_text(const wchar_t* name, const std::wstring& text) {
+    void put_text(const wchar_t* name, const std::wstring& text) {
         put(name, REG_SZ, text.c_str(), DWORD((text.size() + 1) * sizeof(wchar_t)));
     }
     win32::WorkingWindow* open_working() {
@@ -33,12 +36,13 @@ class RegistrySettingsTest : public Win32Test {
         return window.working_window(ui::Topic::Quadratic);
     }
 
-    win32::RegistrySettings registry{kRoot};
+    std::wstring root = test_root();
+    win32::RegistrySettings registry{root};
 };
 
 TEST_F(RegistrySettingsTest, TextWrittenIsReadBackAndAnythingElseIsNone) {
     registry.write("QuadraticWorking/Method", "配方");
-    EXPECT_EQ(win32::RegistrySettings(kRoot).read("QuadraticWorking/Method"), "配方");
+    EXPECT_EQ(win32::RegistrySettings(root).read("QuadraticWorking/Method"), "配方");
     const DWORD number = 200;
     put(L"Zoom", REG_DWORD, &number, sizeof number);
     put_text(L"Long", std::wstring(2000, L'9'));

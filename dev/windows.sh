@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-windows}
 
 bash dev/setup.sh g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools wine64 wine \
-    fonts-wine nsis locales g++-multilib qemu-user-static
+    fonts-wine nsis locales g++-i686-linux-gnu qemu-user-static
 source dev/wine-env.sh "$build"
 
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \

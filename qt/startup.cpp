@@ -101,8 +101,18 @@ std::unique_ptr<QApplication> start_application(int& argc, char** argv) {
     return application;
 }
 
+// On success the export prints nothing: Qt's own notes (a missing runtime
+// folder, a font substituted) are kept back; a fatal one still ends it.
+void quiet_handler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "vornix: %s\n", message.toLocal8Bit().constData());
+        std::_Exit(1);
+    }
+}
+
 // The export draws its pages without a window and without a display.
 int export_without_display(const ui::ExportRequest& request, char* program) {
+    qInstallMessageHandler(quiet_handler);
     int argc = 3;
     char platform_option[] = "-platform";
     char platform[] = "offscreen";

@@ -30,9 +30,7 @@ CommandLine read_export(std::span<const std::string> arguments) {
     CommandLine line{CommandLine::Action::Export, {}, {}};
     ExportRequest& request = line.request;
     const auto refuse = [&line](std::string why) {
-        line.action = CommandLine::Action::Refuse;
-        line.refused = std::move(why);
-        return line;
+        return CommandLine{CommandLine::Action::Refuse, std::move(why), {}};
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
@@ -94,6 +92,13 @@ CommandLine read_command_line(std::span<const std::string> arguments,
     });
     if (exporting && !helping) {
         return read_export(arguments);
+    }
+    if (exporting) { // help and version answer whatever else is asked
+        const bool version =
+            std::ranges::find(arguments, "--version") <
+            std::ranges::find_if(
+                arguments, [](const std::string& a) { return a == "-h" || a == "--help"; });
+        return {version ? CommandLine::Action::Version : CommandLine::Action::Help, {}, {}};
     }
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];

@@ -217,6 +217,7 @@ class SceneBuilder {
         add_guides();
         add_base();
         add_curve();
+        add_axis_names();
         add_arrows();
         add_marks();
         add_trace();
@@ -410,14 +411,39 @@ class SceneBuilder {
         for (const Real y : ticks(y_, y_step_)) {
             line({{ax, py(y)}, {ax + 3 * s, py(y)}}, Ink::Axis, 1);
         }
+    }
+
+    // The axes' names, where the curve and the tick labels leave room.
+    void add_axis_names() {
+        const double s = s_;
+        const double ax = px(axis_x());
+        const double ay = py(axis_y());
         const SceneText x_name = measured("x", {}, Ink::Text);
-        add_text("x", {scene_.right - x_name.extent.width - 2 * s, ay - 6 * s}, Ink::Text);
-        add_text("y", {ax + 8 * s, scene_.top + x_name.extent.ascent + 2 * s}, Ink::Text);
+        const double w = x_name.extent.width;
+        const double a = x_name.extent.ascent;
+        place_at("x", {{scene_.right - w - 2 * s, ay - 6 * s},
+                       {scene_.right - w - 2 * s, ay + a + 6 * s},
+                       {scene_.right - w - 14 * s, ay - 6 * s},
+                       {scene_.right - w - 14 * s, ay + a + 6 * s}});
+        place_at("y", {{ax + 8 * s, scene_.top + a + 2 * s},
+                       {ax - w - 8 * s, scene_.top + a + 2 * s},
+                       {ax + 8 * s, scene_.top + a + 14 * s},
+                       {ax - w - 8 * s, scene_.top + a + 14 * s}});
         if (axis_x() == 0 && axis_y() == 0) {
             const SceneText origin = measured("O", {}, Ink::Text);
-            add_text("O", {ax - origin.extent.width - 3 * s, ay + origin.extent.ascent + 3 * s},
-                     Ink::Text);
+            const double ow = origin.extent.width;
+            const double oa = origin.extent.ascent;
+            place_at("O", {{ax - ow - 3 * s, ay + oa + 3 * s},
+                           {ax + 3 * s, ay + oa + 3 * s},
+                           {ax - ow - 3 * s, ay - 3 * s},
+                           {ax + 3 * s, ay - 3 * s}});
         }
+    }
+
+    // At the first of the places that is clear; else at the least crowded.
+    void place_at(std::string text, std::initializer_list<Point> places) {
+        SceneText label = measured(std::move(text), {}, Ink::Text);
+        settle(label, std::vector<Point>(places));
     }
 
     void add_guides() {
@@ -634,6 +660,48 @@ class SceneBuilder {
         return !on_curve(label);
     }
 
+    // How badly a label at its place would collide: leaving the plot worst,
+    // then lying on another label, on the curve, on a tick label.
+    double crowding(const SceneText& label) const {
+        const Point& at = label.baseline_left;
+        double score = 0;
+        if (at.x < scene_.left || at.x + label.extent.width > scene_.right ||
+            at.y - label.extent.ascent < scene_.top ||
+            at.y + label.extent.descent > scene_.bottom) {
+            score += 1000;
+        }
+        for (const SceneText& other : scene_.texts) {
+            score += overlap(label, other) ? 100 : 0;
+        }
+        score += on_curve(label) ? 10 : 0;
+        for (const SceneText& tick : scene_.tick_labels) {
+            score += overlap(label, tick) ? 1 : 0;
+        }
+        return score;
+    }
+
+    // The label at the first clear place, else at the least crowded one;
+    // a tick label it would lie on gives way (the grid still shows the tick).
+    void settle(SceneText& label, const std::vector<Point>& places) {
+        double best_score = std::numeric_limits<double>::infinity();
+        Point best = places.front();
+        for (const Point& place : places) {
+            label.baseline_left = place;
+            const double score = crowding(label);
+            if (score < best_score) {
+                best_score = score;
+                best = place;
+            }
+            if (score == 0) {
+                break;
+            }
+        }
+        label.baseline_left = best;
+        std::erase_if(scene_.tick_labels,
+                      [&](const SceneText& tick) { return overlap(label, tick); });
+        scene_.texts.push_back(std::move(label));
+    }
+
     // A label beside a point, inside the plot and clear of the other texts
     // and of the curve where some place near the point allows: the four
     // corners first, then rings further out. Else at the first place in view
@@ -645,29 +713,28 @@ class SceneBuilder {
         const double line = label.extent.ascent + label.extent.descent;
         const double up = at.y - 5 * s;
         const double down = at.y + 5 * s + label.extent.ascent;
-        for (int ring = 0; ring < 4; ++ring) {
+        std::vector<Point> places;
+        for (int ring = 0; ring < 5; ++ring) {
             const double far = ring * line;
-            const std::array<Point, 6> places{{{at.x + 5 * s, up - far},
-                                               {at.x + 5 * s, down + far},
-                                               {at.x - 5 * s - w, up - far},
-                                               {at.x - 5 * s - w, down + far},
-                                               {at.x - w / 2, up - line - far},
-                                               {at.x - w / 2, down + line + far}}};
-            for (const Point& place : places) {
+            const double side = 5 * s + ring * 4 * s;
+            for (const Point& place :
+                 {Point{at.x + side, up - far}, Point{at.x + side, down + far},
+                  Point{at.x - side - w, up - far}, Point{at.x - side - w, down + far},
+                  Point{at.x - w / 2, up - line - far}, Point{at.x - w / 2, down + line + far},
+                  Point{at.x + side + far, at.y + label.extent.ascent / 2},
+                  Point{at.x - side - far - w, at.y + label.extent.ascent / 2}}) {
                 label.baseline_left = place;
                 if (fits(label)) {
                     scene_.texts.push_back(std::move(label));
                     return true;
                 }
+                places.push_back(place);
             }
         }
         if (!always) {
             return false;
         }
-        const double x = at.x + 5 * s + w > scene_.right ? at.x - 5 * s - w : at.x + 5 * s;
-        const double y = up - label.extent.ascent < scene_.top ? down : up;
-        label.baseline_left = {std::max(x, scene_.left), y};
-        scene_.texts.push_back(std::move(label));
+        settle(label, places);
         return true;
     }
 

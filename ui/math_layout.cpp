@@ -46,14 +46,24 @@ struct Box {
             strokes.push_back(std::move(stroke));
         }
     }
-    // Appends `part` on the same baseline.
+    // Appends `part` on the same baseline. Words that follow one another on
+    // the baseline become one run, so that a line reads, selects and copies
+    // as text rather than as letters.
     void append(Box part) {
         const double part_width = part.width;
         ascent = std::max(ascent, part.ascent);
         descent = std::max(descent, part.descent);
-        add(std::move(part), width, 0);
+        const bool plain_word = part.word && part.runs.empty() && part.strokes.empty() &&
+                                part.word->baseline_left.y == 0;
+        if (plain_word && ends_with_word && runs.back().points == part.word->points) {
+            runs.back().text += part.word->text;
+        } else {
+            add(std::move(part), width, 0);
+        }
+        ends_with_word = plain_word;
         width += part_width;
     }
+    bool ends_with_word = false; // the last run is a word on the baseline, ending at `width`
 };
 
 // The number of bytes of the UTF-8 character that starts at `at`.

@@ -305,7 +305,11 @@ bool WorkingForm::key_pressed(std::string_view control, Key key) {
 
 bool WorkingForm::pointer(std::string_view control, const PointerEvent& event) {
     if (event.kind == PointerEvent::Kind::Wheel && event.control_key) {
-        step_zoom(event.amount > 0 ? 1 : event.amount < 0 ? -1 : 0);
+        // A fine wheel (a touchpad) sends parts of a notch: they add up.
+        wheel_notches_ += event.amount;
+        const double steps = std::trunc(wheel_notches_);
+        wheel_notches_ -= steps;
+        step_zoom(static_cast<int>(steps));
         return true;
     }
     if (control == "picWorking" && event.kind == PointerEvent::Kind::Pinch) {
@@ -332,9 +336,15 @@ bool WorkingForm::graph_pointer(const PointerEvent& event) {
         return true;
     case PointerEvent::Kind::Press:
         dragged_from_ = at;
+        pressed_at_ = at;
         return true;
     case PointerEvent::Kind::Release:
         dragged_from_.reset();
+        // A tap, which moved nothing, shows the point of the curve there.
+        if (pressed_at_ && std::hypot(at.x - pressed_at_->x, at.y - pressed_at_->y) < 4) {
+            trace_near(at);
+        }
+        pressed_at_.reset();
         return true;
     case PointerEvent::Kind::DoubleClick:
         if (!near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
@@ -351,12 +361,18 @@ bool WorkingForm::graph_pointer(const PointerEvent& event) {
         graph_window_ = panned(*scene_, at.x - dragged_from_->x, at.y - dragged_from_->y);
         dragged_from_ = at;
         view_.repaint("picGraph");
-    } else if (near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
+    } else {
+        trace_near(at);
+    }
+    return true;
+}
+
+void WorkingForm::trace_near(Point at) {
+    if (near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
         // The pointer's x, to a tenth of a tick: the label stays short.
         const double tenth = scene_->x_step / 10;
         trace(std::round(plane_x(*scene_, at.x) / tenth) * tenth, false);
     }
-    return true;
 }
 
 void WorkingForm::zoom_graph(double factor, Point about) {

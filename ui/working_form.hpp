@@ -78,6 +78,7 @@ class WorkingForm final : public Form {
     void zoom_graph(double factor, Point about);
     void move_trace(int ticks);
     void trace(std::optional<double> x, bool announce);
+    void trace_near(Point at);
     void fit_graph();
     bool graph_pointer(const PointerEvent& event);
     void describe_graph();
@@ -97,6 +98,8 @@ class WorkingForm final : public Form {
     std::optional<GraphWindow> graph_window_;
     std::optional<double> trace_x_;
     std::optional<Point> dragged_from_;
+    std::optional<Point> pressed_at_;
+    double wheel_notches_ = 0; // towards the next zoom step
 };
 
 } // namespace vornix::ui

@@ -101,7 +101,8 @@ TEST(PaperWin32, SavedAsPngAndSvgTheFilesHoldTheWholePageAndNothingElseIsLeft) {
     const std::string svg = contents(folder.path() / "key.svg");
     EXPECT_TRUE(svg.starts_with("<?xml")) << svg.substr(0, 40);
     EXPECT_TRUE(svg.ends_with("</svg>\n"));
-    EXPECT_NE(svg.find(">解</text>"), std::string::npos) << "the working's words are text";
+    EXPECT_NE(svg.find(">解：因式分解，得 (x−1)(x−2)=0.</text>"), std::string::npos)
+        << "the working's words are text";
     EXPECT_NE(svg.find(">y=x²−3x+2</text>"), std::string::npos) << "and the graph's";
     EXPECT_EQ(folder.count(), 2u) << "no temporary file left beside them";
 }

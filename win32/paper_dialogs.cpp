@@ -27,6 +27,20 @@ void free_print_dialog(PRINTDLGEXW& dialog) {
     GlobalFree(dialog.hDevNames);
 }
 
+// The dialog starts on A4 in portrait, which the user may still change.
+HGLOBAL a4_portrait() {
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DEVMODEW));
+    if (auto* mode = memory != nullptr ? static_cast<DEVMODEW*>(GlobalLock(memory)) : nullptr) {
+        mode->dmSize = sizeof(DEVMODEW);
+        mode->dmSpecVersion = DM_SPECVERSION;
+        mode->dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+        mode->dmPaperSize = DMPAPER_A4;
+        mode->dmOrientation = DMORIENT_PORTRAIT;
+        GlobalUnlock(memory);
+    }
+    return memory;
+}
+
 // The kind the dialog's filter chose, for a name typed without an ending.
 constexpr std::array<const wchar_t*, 2> kEndings{L".png", L".svg"};
 
@@ -42,6 +56,7 @@ void DesktopServices::print(HWND owner, ui::Document& document) {
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE |
                    PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nStartPage = START_PAGE_GENERAL;
+    dialog.hDevMode = a4_portrait();
     const HRESULT shown = print_dialog == nullptr ? E_NOTIMPL : print_dialog(&dialog);
     const bool chosen = SUCCEEDED(shown) && dialog.dwResultAction == PD_RESULT_PRINT;
     const bool cancelled = SUCCEEDED(shown) && !chosen;

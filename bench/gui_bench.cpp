@@ -1,14 +1,21 @@
 // How long a GO click takes in the real main window (offscreen), with short
 // entries and with one mebibyte of text in every entry box; and how long the
-// working window takes from the double-click on the answer to its first frame.
+// working window takes from the double-click on the answer to its first frame;
+// a zoom or pan step of the graph in the maximised working window at 200 %;
+// and twenty exercises written as a PDF.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/vornix_gui_bench
 #include "main_window.hpp"
+#include "paper.hpp"
+#include "settings.hpp"
+#include "working_page.hpp"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -23,6 +30,12 @@ class QuietServices : public qt::Services {
     bool start_program(const QString&) override { return false; }
     bool open_url(QWidget*, const QUrl&) override { return true; }
     void announce(QWidget&) override {}
+    ui::Settings& settings() override { return settings_; }
+    void print(QWidget*, ui::Document&) override {}
+    void save(QWidget*, ui::Document&) override {}
+
+  private:
+    ui::MemorySettings settings_;
 };
 
 void fill(qt::MainWindow& window, std::initializer_list<const char*> boxes, const QString& tail) {
@@ -95,7 +108,71 @@ void WorkingWindowFirstFrame(benchmark::State& state) {
     }
 }
 
+// The working window maximised on a 1920 × 1080 screen at 200 %: one notch of
+// the wheel over the graph (a zoom about the pointer), or one step of a drag
+// (a pan), up to the whole window drawn again.
+void graph_step(benchmark::State& state, bool pan) {
+    QuietServices services;
+    qt::ProgramWindows windows([] {});
+    qt::MainWindow window(services, windows);
+    window.show();
+    fill(window, {"Text1", "Text2", "Text3"}, {});
+    window.findChild<QPushButton*>("Command1")->click();
+    QTest::mouseDClick(window.findChild<QLabel*>("Label4"), Qt::LeftButton);
+    QWidget* working = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        working = top->objectName() == "frmWorking" && top->isVisible() ? top : working;
+    }
+    working->resize(1920, 1040);
+    QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);
+    auto* graph = working->findChild<QWidget*>("picGraph");
+    const QPointF middle(graph->width() / 2.0, graph->height() / 2.0);
+    QTest::mousePress(graph, Qt::LeftButton, {}, middle.toPoint());
+    int step = 0;
+    for (auto _ : state) {
+        const int sign = (step++ % 2 == 0) ? 1 : -1;
+        if (pan) {
+            QMouseEvent move(QEvent::MouseMove, middle + QPointF(10 * sign, 6 * sign),
+                             graph->mapToGlobal(middle), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(graph, &move);
+        } else {
+            QWheelEvent wheel(middle, graph->mapToGlobal(middle), {}, {0, 120 * sign}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(graph, &wheel);
+        }
+        benchmark::DoNotOptimize(working->grab());
+    }
+    working->close();
+}
+void GraphZoomStepWholeWindow(benchmark::State& state) {
+    graph_step(state, false);
+}
+void GraphPanStepWholeWindow(benchmark::State& state) {
+    graph_step(state, true);
+}
+
+// Twenty exercises, the worksheet key, written as one PDF in memory.
+void ExportTwentyExercisesToPdf(benchmark::State& state) {
+    std::vector<ui::DocumentItem> items;
+    for (int i = 0; i < 20; ++i) {
+        const calc::Exercise exercise =
+            i % 4 == 3 ? calc::evaluate_line("3", std::to_string(i), "-4", "-9")
+                       : calc::evaluate_quadratic("1", std::to_string(-i), "-3");
+        items.push_back({ui::page_lines(exercise, ui::Page::Solve, std::nullopt), exercise.plot});
+    }
+    qt::QtPageRenderer renderer;
+    for (auto _ : state) {
+        ui::Document document(items);
+        benchmark::DoNotOptimize(renderer.pdf(document));
+    }
+}
+
 BENCHMARK(WorkingWindowFirstFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(GraphZoomStepWholeWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(GraphPanStepWholeWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(ExportTwentyExercisesToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(QuadraticGoOneMebibyteOfDigitsEach)->Unit(benchmark::kMillisecond);
 BENCHMARK(LineGoOneMebibyteOfDigitsEach)->Unit(benchmark::kMillisecond);
 BENCHMARK(QuadraticGoShort)->Unit(benchmark::kMicrosecond);

@@ -32,6 +32,7 @@ class MeasuringCanvas final : public ui::Canvas {
     void text(ui::Point, std::string_view, double, ui::Ink) override {}
     void lines(std::span<const ui::Point>, double, ui::Ink, bool) override {}
     void disc(ui::Point, double, ui::Ink) override {}
+    void polygon(std::span<const ui::Point>, ui::Ink) override {}
     void fill(ui::Ink) override {}
 };
 

@@ -11,6 +11,7 @@ packages=(
     qt6-translations-l10n              # Qt's own texts (menus, "OK") in Chinese
     fonts-arphic-uming fonts-arphic-ukai  # the Song and Kai faces the windows ask for
     desktop-file-utils appstream dpkg-dev file  # validating and packaging for the desktop
+    poppler-utils libxml2-utils        # reading exported PDF and SVG files back in tests
     "$@"
 )
 

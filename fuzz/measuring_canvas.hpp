@@ -26,6 +26,11 @@ class MeasuringCanvas final : public ui::Canvas {
         }
     }
     void disc(ui::Point centre, double, ui::Ink) override { require(centre); }
+    void polygon(std::span<const ui::Point> points, ui::Ink) override {
+        for (const ui::Point& point : points) {
+            require(point);
+        }
+    }
     void fill(ui::Ink) override {}
 
   private:

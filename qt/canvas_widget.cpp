@@ -4,7 +4,9 @@
 #include "units.hpp"
 
 #include <QFontMetricsF>
+#include <QGesture>
 #include <QKeyEvent>
+#include <QNativeGestureEvent>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
 #include <QWheelEvent>
@@ -12,18 +14,16 @@
 #include <cmath>
 
 namespace vornix::qt {
-namespace {
 
-QColor colour_of(ui::Ink ink) {
-    return colour_from_bgr(ui::light_colour(ink));
-}
-
-} // namespace
-
-PainterCanvas::PainterCanvas(QPainter& painter, double width, double height)
-    : painter_(painter), width_(width), height_(height) {
+PainterCanvas::PainterCanvas(QPainter& painter, double width, double height, double scale,
+                             bool paper)
+    : painter_(painter), width_(width), height_(height), scale_(scale), paper_(paper) {
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
+}
+
+QColor PainterCanvas::colour_of(ui::Ink ink) const {
+    return colour_from_bgr(paper_ ? ui::paper_colour(ink) : ui::light_colour(ink));
 }
 
 const QFont& PainterCanvas::font(double points) {
@@ -35,7 +35,8 @@ const QFont& PainterCanvas::font(double points) {
 }
 
 ui::TextExtent PainterCanvas::measure(std::string_view text, double points) {
-    const QFontMetricsF metrics(font(points));
+    // Measured for the device drawn on: a printer's points are many pixels.
+    const QFontMetricsF metrics(font(points), painter_.device());
     return {metrics.horizontalAdvance(from_utf8(text)), metrics.ascent(), metrics.descent()};
 }
 
@@ -64,12 +65,23 @@ void PainterCanvas::disc(ui::Point centre, double radius, ui::Ink ink) {
     painter_.drawEllipse(QPointF(centre.x, centre.y), radius, radius);
 }
 
+void PainterCanvas::polygon(std::span<const ui::Point> points, ui::Ink ink) {
+    QPolygonF shape;
+    for (const ui::Point& point : points) {
+        shape << QPointF(point.x, point.y);
+    }
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(colour_of(ink));
+    painter_.drawPolygon(shape);
+}
+
 void PainterCanvas::fill(ui::Ink ink) {
     painter_.fillRect(QRectF(0, 0, width_, height_), colour_of(ink));
 }
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent), scroll_bar_(new QScrollBar(this)) {
     setFocusPolicy(Qt::StrongFocus);
+    grabGesture(Qt::PinchGesture);
     scroll_bar_->hide();
     connect(scroll_bar_, &QScrollBar::valueChanged, this, [this] { update(); });
 }
@@ -113,8 +125,85 @@ void CanvasWidget::resizeEvent(QResizeEvent*) {
     scroll_bar_->setGeometry(width() - bar, 0, bar, height());
 }
 
+bool CanvasWidget::tell(ui::PointerEvent::Kind kind, QPointF at, double amount, bool control) {
+    return pointer_ && pointer_({kind, at.x(), at.y() + scroll_bar_->value(), amount, control});
+}
+
 void CanvasWidget::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / 120.0;
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    if (notches != 0 && tell(ui::PointerEvent::Kind::Wheel, event->position(), notches, control)) {
+        event->accept();
+        return;
+    }
     scroll_bar_->setValue(scroll_bar_->value() - event->angleDelta().y() / 3);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+        tell(ui::PointerEvent::Kind::Press, event->position());
+    }
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    tell(ui::PointerEvent::Kind::Move, event->position());
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        tell(ui::PointerEvent::Kind::Release, event->position());
+    }
+}
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        tell(ui::PointerEvent::Kind::DoubleClick, event->position());
+    }
+}
+
+void CanvasWidget::leaveEvent(QEvent*) {
+    tell(ui::PointerEvent::Kind::Leave, {});
+}
+
+bool CanvasWidget::event(QEvent* event) {
+    if (event->type() == QEvent::Gesture || event->type() == QEvent::NativeGesture) {
+        return pinched(event);
+    }
+    return QWidget::event(event);
+}
+
+// Two fingers: their spread zooms, their middle moving pans, as one drag.
+bool CanvasWidget::pinched(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() != Qt::ZoomNativeGesture) {
+            return QWidget::event(event);
+        }
+        const QPointF at = mapFromGlobal(gesture->globalPosition());
+        tell(ui::PointerEvent::Kind::Pinch, at, 1 + gesture->value());
+        return true;
+    }
+    auto* gestures = static_cast<QGestureEvent*>(event);
+    auto* pinch = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture));
+    if (pinch == nullptr) {
+        return QWidget::event(event);
+    }
+    const QPointF centre = mapFromGlobal(pinch->centerPoint());
+    switch (pinch->state()) {
+    case Qt::GestureStarted:
+        tell(ui::PointerEvent::Kind::Press, centre);
+        break;
+    case Qt::GestureUpdated:
+        tell(ui::PointerEvent::Kind::Move, centre);
+        tell(ui::PointerEvent::Kind::Pinch, centre, pinch->scaleFactor());
+        break;
+    default:
+        tell(ui::PointerEvent::Kind::Release, centre);
+        break;
+    }
+    gestures->accept(pinch);
+    return true;
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {

@@ -5,6 +5,7 @@
 #include "units.hpp"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -17,17 +18,60 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
+#include <map>
 #include <optional>
 
 namespace vornix::qt {
 namespace {
 
 const QKeySequence kCopyAnswer(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+constexpr int kFlashMilliseconds = 1500;
 
 std::string name_of(const QObject& control) {
     return control.objectName().toStdString();
+}
+
+// Keys with Ctrl alone (Shift too, where the sign needs it: "+").
+std::optional<ui::Key> control_key_of(int key) {
+    switch (key) {
+    case Qt::Key_Equal:
+    case Qt::Key_Plus:
+        return ui::Key::ZoomIn;
+    case Qt::Key_Minus:
+        return ui::Key::ZoomOut;
+    case Qt::Key_0:
+        return ui::Key::ZoomReset;
+    case Qt::Key_P:
+        return ui::Key::Print;
+    case Qt::Key_S:
+        return ui::Key::Save;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Keys without Ctrl or Alt.
+std::optional<ui::Key> plain_key_of(int key) {
+    switch (key) {
+    case Qt::Key_F11:
+        return ui::Key::FullScreen;
+    case Qt::Key_Home:
+        return ui::Key::Home;
+    case Qt::Key_Left:
+        return ui::Key::Left;
+    case Qt::Key_Right:
+        return ui::Key::Right;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return ui::Key::Plus;
+    case Qt::Key_Minus:
+        return ui::Key::Minus;
+    default:
+        return std::nullopt;
+    }
 }
 
 // The key as the rules know it; a button presses itself on Space.
@@ -36,6 +80,14 @@ std::optional<ui::Key> key_of(const QKeyEvent& key, bool on_button) {
         return ui::Key::CopyAnswer;
     }
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier) {
+        return control_key_of(key.key());
+    }
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier) {
+        if (const std::optional<ui::Key> plain = plain_key_of(key.key())) {
+            return plain;
+        }
+    }
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (enter && modifiers == Qt::AltModifier) {
         return ui::Key::ShowWorking;
@@ -63,9 +115,33 @@ void FormWindow::attach(ui::Form& form) {
     form_ = &form;
     build_frame(form.frame());
     build_controls(*this, form.controls(), this);
-    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+    connect_controls();
+    form.load();
+    if (form.frame().style == ui::WindowFrame::Style::Resizable) {
+        form.resized(width() * ui::kTwipsPerInch / 96, height() * ui::kTwipsPerInch / 96);
+    }
+}
+
+void FormWindow::connect_controls() {
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, button] { form_->clicked(name_of(*button)); });
+    }
+    // An option is chosen however it came to be checked: a click, a key, or
+    // a screen reader's Toggle. Each group is exclusive on its own.
+    std::map<int, QButtonGroup*> groups;
+    for (QRadioButton* option : findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        const int group = ui::option_group(form_->controls(), name_of(*option));
+        QButtonGroup*& exclusive = groups[group];
+        if (exclusive == nullptr) {
+            exclusive = new QButtonGroup(this);
+        }
+        exclusive->addButton(option);
+        connect(option, &QAbstractButton::toggled, this, [this, option](bool checked) {
+            if (checked && !setting_option_) {
+                form_->clicked(name_of(*option));
+            }
+        });
     }
     // No meta-object of its own, so a canvas is told apart by dynamic_cast.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -73,11 +149,12 @@ void FormWindow::attach(ui::Form& form) {
         if (canvas == nullptr) {
             continue;
         }
-        canvas->set_painter([this, name = name_of(*canvas)](ui::Canvas& drawn_on) {
-            return form_->paint(name, drawn_on);
-        });
+        const std::string name = name_of(*canvas);
+        canvas->set_painter(
+            [this, name](ui::Canvas& drawn_on) { return form_->paint(name, drawn_on); });
+        canvas->set_pointer_handler(
+            [this, name](const ui::PointerEvent& event) { return form_->pointer(name, event); });
     }
-    form.load();
 }
 
 void FormWindow::build_frame(const ui::WindowFrame& frame) {
@@ -103,6 +180,11 @@ void FormWindow::build_frame(const ui::WindowFrame& frame) {
         setFixedSize(client);
         break;
     case ui::WindowFrame::Style::Sizable:
+        resize(client);
+        break;
+    case ui::WindowFrame::Style::Resizable:
+        setWindowFlags(Qt::Window);
+        setMinimumSize(client);
         resize(client);
         break;
     }
@@ -134,6 +216,13 @@ void FormWindow::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(colour_from_bgr(rule.colour), rule.pixels, Qt::SolidLine, Qt::FlatCap));
         const int y = twips_to_pixels(rule.y);
         painter.drawLine(twips_to_pixels(rule.left), y, twips_to_pixels(rule.right), y);
+    }
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (form_ != nullptr && form_->frame().style == ui::WindowFrame::Style::Resizable) {
+        form_->resized(width() * ui::kTwipsPerInch / 96, height() * ui::kTwipsPerInch / 96);
     }
 }
 
@@ -281,10 +370,20 @@ void FormWindow::set_enabled(std::string_view control, bool enabled) {
 
 void FormWindow::set_checked(std::string_view control, bool checked) {
     auto& option = qt::control<QRadioButton>(*this, control);
+    if (option.isChecked() == checked) {
+        return;
+    }
+    setting_option_ = true;
     // Unchecking one of an exclusive group needs the group let go for a moment.
-    option.setAutoExclusive(checked);
+    QButtonGroup* group = option.group();
+    if (group != nullptr) {
+        group->setExclusive(checked);
+    }
     option.setChecked(checked);
-    option.setAutoExclusive(true);
+    if (group != nullptr) {
+        group->setExclusive(true);
+    }
+    setting_option_ = false;
 }
 
 void FormWindow::repaint(std::string_view control) {
@@ -301,6 +400,48 @@ bool FormWindow::start_program(const std::string& path) {
 
 void FormWindow::show_message(const std::string& text) {
     services_.show_message(this, from_utf8(text));
+}
+
+void FormWindow::place(std::string_view control, const ui::Rect& twips) {
+    qt::control<QWidget>(*this, control)
+        .setGeometry(twips_to_pixels(twips.left), twips_to_pixels(twips.top),
+                     twips_to_pixels(twips.right - twips.left),
+                     twips_to_pixels(twips.bottom - twips.top));
+}
+
+void FormWindow::set_full_screen(bool full_screen) {
+    if (full_screen) {
+        was_maximised_ = isMaximized();
+        showFullScreen();
+    } else if (was_maximised_) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void FormWindow::flash(std::string_view control, std::string_view text) {
+    auto& label = qt::control<QLabel>(*this, control);
+    label.setText(from_utf8(text));
+    label.setAccessibleName(from_utf8(text));
+    label.show();
+    label.raise();
+    services_.announce(label);
+    // Only the latest flash clears it.
+    const QString shown = label.text();
+    QTimer::singleShot(kFlashMilliseconds, &label, [&label, shown] {
+        if (label.text() == shown) {
+            label.clear();
+        }
+    });
+}
+
+void FormWindow::print(ui::Document& document) {
+    services_.print(this, document);
+}
+
+void FormWindow::save(ui::Document& document) {
+    services_.save(this, document);
 }
 
 } // namespace vornix::qt

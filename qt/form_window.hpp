@@ -39,9 +39,15 @@ class FormWindow : public QWidget, public ui::View {
     void copy_picture(std::string_view control) override;
     bool start_program(const std::string& path) override;
     void show_message(const std::string& text) override;
+    void place(std::string_view control, const ui::Rect& twips) override;
+    void set_full_screen(bool full_screen) override;
+    void flash(std::string_view control, std::string_view text) override;
+    void print(ui::Document& document) override;
+    void save(ui::Document& document) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,11 +56,15 @@ class FormWindow : public QWidget, public ui::View {
   private:
     void build_frame(const ui::WindowFrame& frame);
     void place_on_screen(const ui::WindowFrame& frame);
+    void connect_controls();
     bool key_pressed(const QString& control, const QKeyEvent& key);
     void offer_menu(QWidget& control, const QPoint& where);
 
     Services& services_;
     ui::Form* form_ = nullptr;
+    // While the rules set an option, its change is not reported back as the user's.
+    bool setting_option_ = false;
+    bool was_maximised_ = false; // before full screen
 };
 
 } // namespace vornix::qt

@@ -11,11 +11,19 @@
 namespace vornix::qt {
 namespace {
 
-// Screen readers see the main window as a window, not as a filler.
-QAccessibleInterface* main_window_accessible(const QString&, QObject* object) {
+// Screen readers see each of the program's windows as a window (the About
+// window as a dialog), not as a filler, named by its title.
+QAccessibleInterface* window_accessible(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget != nullptr && widget->isWindow() && widget->objectName() == "Form1") {
+    if (widget == nullptr || !widget->isWindow()) {
+        return nullptr;
+    }
+    const QString name = widget->objectName();
+    if (name == "Form1" || name == "frmWorking") {
         return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    if (name == "frmAbout") {
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
     }
     return nullptr;
 }
@@ -25,8 +33,7 @@ QAccessibleInterface* main_window_accessible(const QString&, QObject* object) {
 MainWindow::MainWindow(Services& services, ProgramWindows& windows)
     : FormWindow(services), windows_(windows), form_(*this, *this),
       registry_(sysinfo::make_system_registry()) {
-    static const bool accessible_as_window =
-        (QAccessible::installFactory(main_window_accessible), true);
+    static const bool accessible_as_window = (QAccessible::installFactory(window_accessible), true);
     Q_UNUSED(accessible_as_window);
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(vornix_icon());

@@ -5,7 +5,14 @@
 #include <QString>
 #include <QUrl>
 
+#include <memory>
+
 class QWidget;
+
+namespace vornix::ui {
+class Document;
+class Settings;
+} // namespace vornix::ui
 
 namespace vornix::qt {
 
@@ -28,15 +35,32 @@ class Services {
 
     // Tells screen readers that the control's text has changed.
     virtual void announce(QWidget& control) = 0;
+
+    // The user's settings, opened when first needed.
+    virtual ui::Settings& settings() = 0;
+    // The system's print dialog, then the document on the printer chosen.
+    virtual void print(QWidget* owner, ui::Document& document) = 0;
+    // The system's save dialog, then the document in the file and kind
+    // chosen; a file that cannot be written is said in a message box.
+    virtual void save(QWidget* owner, ui::Document& document) = 0;
 };
 
-// The real desktop: QMessageBox, QProcess::startDetached, QDesktopServices.
+// The real desktop: QMessageBox, QProcess::startDetached, QDesktopServices,
+// QSettings, QPrintDialog and QFileDialog.
 class DesktopServices final : public Services {
   public:
+    DesktopServices();
+    ~DesktopServices() override;
     void show_message(QWidget* owner, const QString& text, const QString& title = {}) override;
     bool start_program(const QString& path) override;
     bool open_url(QWidget* owner, const QUrl& address) override;
     void announce(QWidget& control) override;
+    ui::Settings& settings() override;
+    void print(QWidget* owner, ui::Document& document) override;
+    void save(QWidget* owner, ui::Document& document) override;
+
+  private:
+    std::unique_ptr<ui::Settings> settings_;
 };
 
 } // namespace vornix::qt

@@ -2,8 +2,10 @@
 
 #include "app_info.hpp"
 #include "command_line.hpp"
+#include "paper.hpp"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -99,9 +101,37 @@ std::unique_ptr<QApplication> start_application(int& argc, char** argv) {
     return application;
 }
 
+// On success the export prints nothing: Qt's own notes (a missing runtime
+// folder, a font substituted) are kept back; a fatal one still ends it.
+void quiet_handler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "vornix: %s\n", message.toLocal8Bit().constData());
+        std::_Exit(1);
+    }
+}
+
+// The export draws its pages without a window and without a display.
+int export_without_display(const ui::ExportRequest& request, char* program) {
+    qInstallMessageHandler(quiet_handler);
+    int argc = 3;
+    char platform_option[] = "-platform";
+    char platform[] = "offscreen";
+    char name[] = "vornix";
+    char* argv[] = {program != nullptr ? program : name, platform_option, platform, nullptr};
+    const QGuiApplication application(argc, argv);
+    QtPageRenderer renderer;
+    const ui::CommandLineAnswer answer = ui::run_export(request, renderer);
+    std::fputs(answer.text.c_str(), answer.is_error ? stderr : stdout);
+    return answer.exit_code;
+}
+
 // Answers the command line before any window is made; -1 means: start.
 int answer_command_line(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const ui::CommandLine line = ui::read_command_line(arguments, kQtOptions);
+    if (line.action == ui::CommandLine::Action::Export) {
+        return export_without_display(line.request, argv[0]);
+    }
     const ui::CommandLineAnswer answer = ui::answer_command_line(arguments, kQtOptions);
     std::fputs(answer.text.c_str(), answer.is_error ? stderr : stdout);
     return answer.exit_code;

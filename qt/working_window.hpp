@@ -1,5 +1,6 @@
-// 解题过程 on Qt: the working window's rules (ui::WorkingForm) in a window of
-// one size, with a taskbar button of its own.
+// 解题过程 on Qt: the working window's rules (ui::WorkingForm) in a window
+// that grows, with a taskbar button of its own; it comes back where and as
+// large as the user left it, where that still fits the screens.
 #pragma once
 
 #include "form_window.hpp"
@@ -14,7 +15,13 @@ class WorkingWindow : public FormWindow {
 
     ui::WorkingForm& form() { return form_; }
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    void restore_place();
+
+    ui::Topic topic_;
     ui::WorkingForm form_;
 };
 

@@ -15,11 +15,15 @@ struct Point {
     double y;
 };
 
-// The parts of a drawing, each in its own colour.
-enum class Ink { Paper, Text, Grid, Axis, Curve, Guide, Mark };
+// The parts of a drawing, each in its own colour: Base is the faint curve a
+// graph is translated from, Region a light fill, Trace the point that
+// follows the pointer along the curve.
+enum class Ink { Paper, Text, Grid, Axis, Curve, Guide, Mark, Base, Region, Trace };
 
 // The colours of the light look every window keeps; High Contrast replaces them.
 Colour light_colour(Ink ink);
+// Black on white, for paper and for files: greys where the screen has colours.
+Colour paper_colour(Ink ink);
 
 struct TextExtent {
     double width;
@@ -40,6 +44,9 @@ class Canvas {
     // Straight lines through the points, smooth-edged.
     virtual void lines(std::span<const Point> points, double width, Ink ink, bool dashed) = 0;
     virtual void disc(Point centre, double radius, Ink ink) = 0;
+    // The polygon through the points, filled.
+    virtual void polygon(std::span<const Point> points, Ink ink) = 0;
+    // The whole canvas in one ink.
     virtual void fill(Ink ink) = 0;
 };
 

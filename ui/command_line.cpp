@@ -1,11 +1,80 @@
 #include "command_line.hpp"
 
 #include "app_info.hpp"
+#include "export.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace vornix::ui {
 namespace {
+
+struct NamedMethod {
+    std::string_view name;
+    calc::Method method;
+};
+constexpr std::array<NamedMethod, 3> kMethods{{{"formula", calc::Method::Formula},
+                                               {"square", calc::Method::CompletingSquare},
+                                               {"factor", calc::Method::Factoring}}};
+
+// What follows an option: its value, or why there is none.
+std::optional<std::string> value_after(std::span<const std::string> arguments, std::size_t& i) {
+    if (i + 1 >= arguments.size()) {
+        return std::nullopt;
+    }
+    return arguments[++i];
+}
+
+// The export's arguments; entries are taken as they stand, "-3" included.
+CommandLine read_export(std::span<const std::string> arguments) {
+    CommandLine line{CommandLine::Action::Export, {}, {}};
+    ExportRequest& request = line.request;
+    const auto refuse = [&line](std::string why) {
+        return CommandLine{CommandLine::Action::Refuse, std::move(why), {}};
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--quadratic" || option == "--line") {
+            const std::size_t count = option == "--line" ? 4 : 3;
+            if (i + count >= arguments.size()) {
+                return refuse(option + " 需要 " + std::to_string(count) + " 个数 / needs " +
+                              std::to_string(count) + " numbers");
+            }
+            ExportRequest::Item item{option == "--line", {}};
+            item.entries.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                                arguments.begin() + static_cast<std::ptrdiff_t>(i + 1 + count));
+            request.items.push_back(std::move(item));
+            i += count;
+        } else if (option == "--export" || option == "--method" || option == "--page") {
+            const std::optional<std::string> value = value_after(arguments, i);
+            if (!value) {
+                return refuse(option + " 后面缺少值 / needs a value");
+            }
+            if (option == "--export") {
+                request.file = *value;
+            } else if (option == "--method") {
+                const auto named = std::ranges::find(kMethods, *value, &NamedMethod::name);
+                if (named == kMethods.end()) {
+                    return refuse("--method " + *value);
+                }
+                request.method = named->method;
+            } else if (*value == "solve" || *value == "function") {
+                request.page = *value == "solve" ? Page::Solve : Page::Function;
+            } else {
+                return refuse("--page " + *value);
+            }
+        } else {
+            return refuse(option);
+        }
+    }
+    if (request.file.empty()) {
+        return refuse("--export 需要文件名 / needs a file name");
+    }
+    if (request.items.empty()) {
+        return refuse("--export 需要至少一道题（--quadratic 或 --line）/ needs an exercise");
+    }
+    return line;
+}
 
 // The option's name without its dashes and without "=value".
 std::string_view option_name(std::string_view argument) {
@@ -17,20 +86,34 @@ std::string_view option_name(std::string_view argument) {
 
 CommandLine read_command_line(std::span<const std::string> arguments,
                               std::span<const ToolkitOption> toolkit_options) {
+    const bool exporting = std::ranges::count(arguments, "--export") > 0;
+    const bool helping = std::ranges::any_of(arguments, [](const std::string& argument) {
+        return argument == "-h" || argument == "--help" || argument == "--version";
+    });
+    if (exporting && !helping) {
+        return read_export(arguments);
+    }
+    if (exporting) { // help and version answer whatever else is asked
+        const bool version =
+            std::ranges::find(arguments, "--version") <
+            std::ranges::find_if(
+                arguments, [](const std::string& a) { return a == "-h" || a == "--help"; });
+        return {version ? CommandLine::Action::Version : CommandLine::Action::Help, {}, {}};
+    }
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-h" || argument == "--help") {
-            return {CommandLine::Action::Help, {}};
+            return {CommandLine::Action::Help, {}, {}};
         }
         if (argument == "--version") {
-            return {CommandLine::Action::Version, {}};
+            return {CommandLine::Action::Version, {}, {}};
         }
         const auto option =
             argument.size() > 1 && argument[0] == '-'
                 ? std::ranges::find(toolkit_options, option_name(argument), &ToolkitOption::name)
                 : toolkit_options.end();
         if (option == toolkit_options.end()) {
-            return {CommandLine::Action::Refuse, argument};
+            return {CommandLine::Action::Refuse, argument, {}};
         }
         // Its value follows, unless given after "=".
         if (option->takes_value && argument.find('=') == std::string::npos) {
@@ -54,19 +137,79 @@ CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
                     usage(toolkit_options),
                 true};
     case CommandLine::Action::Run:
+    case CommandLine::Action::Export:
         break;
     }
     return {};
 }
 
+namespace {
+
+std::string as_typed(const ExportRequest::Item& item) {
+    std::string text = item.line ? "--line" : "--quadratic";
+    for (const std::string& entry : item.entries) {
+        text += " " + entry;
+    }
+    return text;
+}
+
+// Why the exercise cannot go on the page, in the working window's words; empty when it can.
+std::string fault_of(const calc::Exercise& exercise, Page page) {
+    const bool fault = exercise.outcome == calc::Outcome::OutOfRange ||
+                       (exercise.outcome == calc::Outcome::NoEquation && page == Page::Solve);
+    return fault ? exercise.explanation : std::string();
+}
+
+} // namespace
+
+CommandLineAnswer run_export(const ExportRequest& request, PageRenderer& renderer) {
+    std::vector<DocumentItem> items;
+    for (std::size_t i = 0; i < request.items.size(); ++i) {
+        const ExportRequest::Item& item = request.items[i];
+        const std::vector<std::string>& e = item.entries;
+        const calc::Exercise exercise = item.line ? calc::evaluate_line(e[0], e[1], e[2], e[3])
+                                                  : calc::evaluate_quadratic(e[0], e[1], e[2]);
+        if (const std::string fault = fault_of(exercise, request.page); !fault.empty()) {
+            return {2,
+                    "vornix: 第 " + std::to_string(i + 1) + " 题（" + as_typed(item) + "）：" +
+                        fault + "\n",
+                    true};
+        }
+        items.push_back({page_lines(exercise, request.page, request.method),
+                         page_plot(exercise, request.page)});
+    }
+    Document document(std::move(items));
+    const Saved saved = save_document(document, request.file, renderer);
+    switch (saved.outcome) {
+    case Saved::Outcome::Written:
+        return {0, {}};
+    case Saved::Outcome::Failed:
+        return {1, "vornix: " + saved.message + "\n", true};
+    case Saved::Outcome::UnknownKind:
+    case Saved::Outcome::Unsupported:
+        break;
+    }
+    return {2, "vornix: " + saved.message + "\n", true};
+}
+
 std::string usage(std::span<const ToolkitOption> toolkit_options) {
-    std::string text = "用法：vornix [选项]\n"
-                       "Usage: vornix [options]\n"
-                       "求一元二次方程的实数根，由两点坐标求一次函数式。\n"
-                       "Solves quadratic equations and finds the line through two points.\n"
-                       "\n"
-                       "  -h, --help        显示本说明 / show this help\n"
-                       "  --version         显示版本 / show the version\n";
+    std::string text =
+        "用法：vornix [选项]\n"
+        "Usage: vornix [options]\n"
+        "求一元二次方程的实数根，由两点坐标求一次函数式。\n"
+        "Solves quadratic equations and finds the line through two points.\n"
+        "\n"
+        "  -h, --help        显示本说明 / show this help\n"
+        "  --version         显示版本 / show the version\n"
+        "  --export FILE --quadratic A B C [--quadratic …] [--line X1 Y1 X2 Y2 …]\n"
+        "        [--method formula|square|factor] [--page solve|function]\n"
+        "                    把各题的题目、解题过程与图像按顺序写入 FILE（.pdf、.svg、\n"
+        "                    .png；多页的 SVG、PNG 写成 FILE-1、FILE-2…），不打开窗口\n"
+        "                    / write each exercise's statement, working and graph,\n"
+        "                    in order, into FILE (.pdf, .svg, .png; several pages of\n"
+        "                    SVG or PNG as FILE-1, FILE-2, …), without a window.\n"
+        "                    退出码 / exit code: 0 写好 / written, 2 输入有误 / a bad\n"
+        "                    entry, 1 无法写入 / the file cannot be written\n";
     for (const ToolkitOption& option : toolkit_options) {
         if (!option.usage.empty()) {
             text += "  " + std::string(option.usage) + "\n";
@@ -76,7 +219,14 @@ std::string usage(std::span<const ToolkitOption> toolkit_options) {
             "在窗口中 / In the window:\n"
             "  Alt+Enter         解题过程与图像（在答案或其输入框上）/ the working and the graph\n"
             "                    (on an answer or its entry boxes; or double-click the answer)\n"
-            "  Ctrl+Shift+C      复制答案 / copy the answer\n";
+            "  Ctrl+Shift+C      复制答案 / copy the answer\n"
+            "在解题过程窗口中 / In the working window:\n"
+            "  Alt+J, Alt+H      解方程（求解析式）、函数的性质 / the two pages\n"
+            "  Ctrl+= Ctrl+- Ctrl+0  放大、缩小、还原 / zoom in, out, back to 100 %\n"
+            "  F11               全屏 / full screen (Esc leaves it)\n"
+            "  Ctrl+P, Ctrl+S    打印、保存为 / print, save as PNG, SVG or PDF\n"
+            "  在图像上 / on the graph: 滚轮缩放、拖动平移、Home 还原、←→ 沿曲线移动\n"
+            "                    / wheel zooms, drag pans, Home fits, arrows trace the curve\n";
     return text;
 }
 

@@ -1,10 +1,15 @@
-// The command line: Vornix takes no arguments of its own but help and version;
-// the toolkit's own options pass through to it.
+// The command line: help, version, and a worksheet key written to a file
+// without a window (--export); the toolkit's own options pass through to it.
 #pragma once
 
+#include "exercise.hpp"
+#include "working_page.hpp"
+
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vornix::ui {
 
@@ -17,14 +22,28 @@ struct ToolkitOption {
     std::string_view usage = {};
 };
 
+// vornix --export FILE --quadratic A B C … --line X1 Y1 X2 Y2 … [--method M] [--page P]
+struct ExportRequest {
+    struct Item {
+        bool line = false;
+        std::vector<std::string> entries; // as typed: read as the entry boxes read them
+    };
+    std::string file;
+    std::vector<Item> items; // in the order given
+    std::optional<calc::Method> method;
+    Page page = Page::Solve;
+};
+
 struct CommandLine {
-    enum class Action { Run, Help, Version, Refuse };
+    enum class Action { Run, Help, Version, Refuse, Export };
     Action action = Action::Run;
-    std::string refused; // the first argument not understood
+    std::string refused; // the first argument not understood, or what is wrong with an export
+    ExportRequest request;
 };
 
 // Reads the arguments after the program's name. -h and --help ask for help,
-// --version for the version; every other argument must be a toolkit option.
+// --version for the version; --export and its options ask for a file; every
+// other argument must be a toolkit option.
 CommandLine read_command_line(std::span<const std::string> arguments,
                               std::span<const ToolkitOption> toolkit_options);
 
@@ -38,13 +57,22 @@ struct CommandLineAnswer {
 };
 
 // Help and version exit with 0, an argument not understood with 2 and the
-// usage after it; anything else starts the program.
+// usage after it; anything else starts the program (an export is left to
+// run_export).
 CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
                                       std::span<const ToolkitOption> toolkit_options);
 
 // A short usage in Chinese and English, listing the toolkit options that have
 // a usage line; ends in a line break.
 std::string usage(std::span<const ToolkitOption> toolkit_options);
+
+class PageRenderer;
+
+// Writes the export's document: exit code 0 and no text when written; 2 with
+// the exercise named and what is wrong with it, in the working window's own
+// words, when an entry cannot be solved (nothing is written then); 1 when the
+// file cannot be written.
+CommandLineAnswer run_export(const ExportRequest& request, PageRenderer& renderer);
 
 // "Vornix 1.0.1", from the application information.
 std::string version_line();

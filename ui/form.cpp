@@ -34,6 +34,37 @@ std::vector<const ControlRow*> stacking_order(std::span<const ControlRow> table)
     return order;
 }
 
+int option_group(std::span<const ControlRow> table, std::string_view name) {
+    int group = -1;
+    bool in_group = false;
+    for (const ControlRow* row : in_tab_order(table)) {
+        const bool option = row->kind == ControlKind::Option;
+        if (option && !in_group) {
+            ++group;
+        }
+        in_group = option;
+        if (row->name == name) {
+            return option ? group : -1;
+        }
+    }
+    return -1;
+}
+
+bool starts_group(std::span<const ControlRow> table, std::string_view name) {
+    int previous_group = -1;
+    for (const ControlRow* row : in_tab_order(table)) {
+        if (!takes_focus(row->kind)) {
+            continue;
+        }
+        const int group = option_group(table, row->name);
+        if (row->name == name) {
+            return group != previous_group;
+        }
+        previous_group = group;
+    }
+    return false;
+}
+
 const ControlRow* find_control(std::span<const ControlRow> table, std::string_view name) {
     const auto found = std::ranges::find(table, name, &ControlRow::name);
     return found == table.end() ? nullptr : &*found;

@@ -63,6 +63,8 @@ struct Rule {
 struct WindowFrame {
     enum class Style {
         Sizable,     // minimise and maximise buttons, a taskbar button
+        Resizable,   // the same, never smaller than designed; its rules place
+                     // the controls at every size (Form::resized)
         Fixed,       // a minimise button and a taskbar button, one size
         FixedDialog, // a close button only, no taskbar button, no icon
     };
@@ -95,6 +97,15 @@ std::vector<const ControlRow*> in_tab_order(std::span<const ControlRow> table);
 // The rows from the topmost down: the controls that take the focus above
 // every other, in tab order; then the rest, later rows above earlier ones.
 std::vector<const ControlRow*> stacking_order(std::span<const ControlRow> table);
+
+// Options that follow one another in tab order form one group, of which one
+// is chosen: the group's number (0 for the first), or -1 for a control that
+// is no option.
+int option_group(std::span<const ControlRow> table, std::string_view name);
+
+// Whether the control starts a group the arrow keys walk within: the first
+// option of each group, and the first control to take the focus after one.
+bool starts_group(std::span<const ControlRow> table, std::string_view name);
 
 // The row named `name`, or nullptr.
 const ControlRow* find_control(std::span<const ControlRow> table, std::string_view name);

@@ -46,14 +46,24 @@ struct Box {
             strokes.push_back(std::move(stroke));
         }
     }
-    // Appends `part` on the same baseline.
+    // Appends `part` on the same baseline. Words that follow one another on
+    // the baseline become one run, so that a line reads, selects and copies
+    // as text rather than as letters.
     void append(Box part) {
         const double part_width = part.width;
         ascent = std::max(ascent, part.ascent);
         descent = std::max(descent, part.descent);
-        add(std::move(part), width, 0);
+        const bool plain_word = part.word && part.runs.empty() && part.strokes.empty() &&
+                                part.word->baseline_left.y == 0;
+        if (plain_word && ends_with_word && runs.back().points == part.word->points) {
+            runs.back().text += part.word->text;
+        } else {
+            add(std::move(part), width, 0);
+        }
+        ends_with_word = plain_word;
         width += part_width;
     }
+    bool ends_with_word = false; // the last run is a word on the baseline, ending at `width`
 };
 
 // The number of bytes of the UTF-8 character that starts at `at`.
@@ -85,7 +95,14 @@ bool is_wide(char32_t c) {
 // Punctuation that never starts a line.
 bool closes(char32_t c) {
     return c == U'，' || c == U'。' || c == U'、' || c == U'：' || c == U'；' || c == U'）' ||
-           c == U'．' || c == U'！' || c == U'？';
+           c == U'．' || c == U'！' || c == U'？' || c == U'」' || c == U'』' || c == U'》' ||
+           c == U'〉' || c == U'】' || c == U'”' || c == U'’';
+}
+
+// Brackets that never end a line.
+bool opens(char32_t c) {
+    return c == U'（' || c == U'「' || c == U'『' || c == U'《' || c == U'〈' || c == U'【' ||
+           c == U'“' || c == U'‘';
 }
 
 // A raised or lowered digit: "²" is a raised 2, "₁" a lowered 1.
@@ -164,10 +181,12 @@ class Setter {
     // does not close a clause, before "=", and after a comma or a blank.
     void text_atoms(std::string_view text, double points, std::vector<Box>& out, bool& break_next) {
         std::string pending;
+        bool after_opening = false;
         const auto flush = [&] {
             if (!pending.empty()) {
                 out.push_back(word(pending, points));
-                out.back().break_before = std::exchange(break_next, false);
+                const bool opened = std::exchange(after_opening, false);
+                out.back().break_before = std::exchange(break_next, false) && !opened;
                 pending.clear();
             }
         };
@@ -191,13 +210,17 @@ class Setter {
                 continue;
             }
             if (!is_wide(c) && c != U'=') {
+                if (pending.empty() && (c == ')' || c == ']')) {
+                    break_next = false; // a closing bracket stays with what it closes
+                }
                 pending += character;
                 continue;
             }
             flush();
             out.push_back(word(std::string(character), points));
-            out.back().break_before = (break_next || !closes(c));
+            out.back().break_before = !after_opening && (break_next || !closes(c));
             break_next = c == U'，';
+            after_opening = opens(c);
         }
         flush();
     }
@@ -376,11 +399,38 @@ Typeset typeset(std::span<const calc::Formula> lines, double points, double widt
                 set.strokes.push_back(std::move(stroke));
             }
             set.width = std::max(set.width, visual.width);
+            set.lines.push_back({y, baseline + std::max(visual.descent, 0.0)});
             y = baseline + std::max(visual.descent, 0.0) + leading;
         }
     }
     set.height = y;
     return set;
+}
+
+void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, double to, Ink ink) {
+    // A piece belongs to the line whose band holds it.
+    const auto shown = [&](double y) {
+        const auto line =
+            std::ranges::find_if(set.lines, [y](const SetLine& l) { return y <= l.bottom; });
+        const double top = line == set.lines.end() ? y : line->top;
+        return top >= from && top < to;
+    };
+    for (const Stroke& stroke : set.strokes) {
+        if (stroke.points.empty() || !shown(stroke.points.front().y)) {
+            continue;
+        }
+        std::vector<Point> moved;
+        for (const Point& point : stroke.points) {
+            moved.push_back({point.x + offset.x, point.y + offset.y});
+        }
+        canvas.lines(moved, stroke.width, ink, false);
+    }
+    for (const TextRun& run : set.runs) {
+        if (shown(run.baseline_left.y)) {
+            canvas.text({run.baseline_left.x + offset.x, run.baseline_left.y + offset.y}, run.text,
+                        run.points, ink);
+        }
+    }
 }
 
 void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink) {

@@ -25,9 +25,17 @@ struct Stroke {
     double width;
 };
 
+// One line as set: where it starts and ends, top to bottom, so that a page
+// can end between two lines and never cut through one.
+struct SetLine {
+    double top;
+    double bottom;
+};
+
 struct Typeset {
     std::vector<TextRun> runs;
     std::vector<Stroke> strokes;
+    std::vector<SetLine> lines;
     double width = 0;
     double height = 0;
 };
@@ -35,10 +43,15 @@ struct Typeset {
 // Sets the lines one below the other at `points`, starting at the top left.
 // A line wider than `width` breaks where a textbook would break it (after a
 // comma, before an equals sign, between Chinese characters, never inside a
-// fraction or a root) and goes on indented.
+// fraction or a root) and goes on indented. As Chinese text is set, no line
+// starts with a closing sign (，。、：；！？ and closing brackets) and none
+// ends with an opening bracket.
 Typeset typeset(std::span<const calc::Formula> lines, double points, double width, Canvas& canvas);
 
-// Draws what typeset() set, moved by `offset`.
+// Draws what typeset() set, moved by `offset`; only the lines whose top lies
+// in [from, to), when given.
 void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink = Ink::Text);
+void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, double to,
+                Ink ink = Ink::Text);
 
 } // namespace vornix::ui

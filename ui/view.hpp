@@ -21,6 +21,7 @@ enum class Pointer { Default, Cross };
 inline constexpr std::string_view kBackground = "";
 
 class Canvas;
+class Document;
 
 // One window, as its rules see it. Its message box is owned by the window;
 // its program start is the one StartSysInfo uses.
@@ -54,6 +55,15 @@ class View : public sysinfo::Shell {
     virtual void repaint(std::string_view control) = 0;
     // Puts a canvas's drawing on the clipboard as a picture.
     virtual void copy_picture(std::string_view control) = 0;
+    // Moves and sizes a control, in twips within the client area.
+    virtual void place(std::string_view control, const Rect& twips) = 0;
+    virtual void set_full_screen(bool full_screen) = 0;
+    // Shows the label with `text` for a moment, and tells screen readers.
+    virtual void flash(std::string_view control, std::string_view text) = 0;
+    // The system's print dialog, then the document on the printer chosen.
+    virtual void print(Document& document) = 0;
+    // The system's save dialog, then the document in the file and kind chosen.
+    virtual void save(Document& document) = 0;
 };
 
 // The keys a window's rules act on, whatever the toolkit calls them.
@@ -63,6 +73,30 @@ enum class Key {
     Escape,
     CopyAnswer,  // Ctrl+Shift+C
     ShowWorking, // Alt+Enter
+    FullScreen,  // F11
+    ZoomIn,      // Ctrl+= or Ctrl++
+    ZoomOut,     // Ctrl+−
+    ZoomReset,   // Ctrl+0
+    Print,       // Ctrl+P
+    Save,        // Ctrl+S
+    Home,        // the following keys without Ctrl, Alt or Shift
+    Left,
+    Right,
+    Plus,
+    Minus,
+};
+
+// What the pointer (a mouse, a pen or a finger) did over a control, at a
+// place in the control's own pixels.
+struct PointerEvent {
+    enum class Kind { Move, Press, Release, DoubleClick, Wheel, Pinch, Leave };
+    Kind kind = Kind::Move;
+    double x = 0;
+    double y = 0;
+    // Wheel: notches, positive away from the user; Pinch: the factor the
+    // fingers' spread changed by since the last one.
+    double amount = 0;
+    bool control_key = false; // Ctrl was held
 };
 
 // One entry of a control's menu; `shortcut` is shown beside it ("Ctrl+Shift+C").
@@ -106,6 +140,13 @@ class Form {
     // Draws the canvas `control`; returns the height its drawing takes, which
     // may be more than the canvas's own (then the canvas scrolls).
     virtual double paint(std::string_view /*control*/, Canvas& /*canvas*/) { return 0; }
+    // The pointer over a canvas; returns whether the rules used the event
+    // (else the canvas does its own: a wheel scrolls it).
+    virtual bool pointer(std::string_view /*control*/, const PointerEvent& /*event*/) {
+        return false;
+    }
+    // A Resizable window's client area is now `width` by `height` twips.
+    virtual void resized(int /*width*/, int /*height*/) {}
 
   protected:
     bool is_button(std::string_view control) const;

@@ -1,11 +1,13 @@
 #include "working_form.hpp"
 
 #include "canvas.hpp"
-#include "graph.hpp"
+#include "document.hpp"
 #include "math_layout.hpp"
+#include "working_layout.hpp"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace vornix::ui {
 namespace {
@@ -20,49 +22,80 @@ constexpr Font kMethodFont{Typeface::Song, 10.5, false};
 constexpr Font kWorkingFont{Typeface::Song, 12, false};
 
 // clang-format off
-constexpr std::array<ControlRow, 9> kQuadraticControls{{
+constexpr std::array<ControlRow, 14> kQuadraticControls{{
 //   name            kind     caption            left  top   width height font          text colour    tab accessible name (empty: its text), description
-    {"lblMethod",    kLabel,  "解法：",           120,  165,  660,  300,  kMethodFont,  kSystemColour, 0,  ""},
-    {"optFormula",   kOption, "公式法(&G)",       780,  120,  1260, 360,  {},           kSystemColour, 1,  "公式法"},
-    {"optSquare",    kOption, "配方法(&P)",       2100, 120,  1260, 360,  {},           kSystemColour, 2,  "配方法"},
-    {"optFactor",    kOption, "因式分解法(&Y)",    3420, 120,  1740, 360,  {},           kSystemColour, 3,  "因式分解法"},
-    {"picWorking",   kCanvas, "",                120,  600,  5640, 6000, kWorkingFont, kSystemColour, 4,  "解题过程"},
-    {"picGraph",     kCanvas, "",                5880, 120,  5700, 6480, {},           kSystemColour, 5,  "函数的图像"},
-    {"cmdCopyText",  kButton, "复制过程(&C)",     120,  6780, 1560, 375,  {},           kSystemColour, 6,  ""},
-    {"cmdCopyGraph", kButton, "复制图像(&I)",     1800, 6780, 1560, 375,  {},           kSystemColour, 7,  ""},
-    {"cmdClose",     kButton, "关闭",             10080, 6780, 1500, 375, {},           kSystemColour, 8,  ""},
+    {"optSolve",     kOption, "解方程(&J)",       120,  120,  1500, 360,  {},           kSystemColour, 0,  "解方程"},
+    {"optFunction",  kOption, "函数的性质(&H)",    1680, 120,  1800, 360,  {},           kSystemColour, 1,  "函数的性质"},
+    {"lblMethod",    kLabel,  "解法：",           120,  585,  660,  300,  kMethodFont,  kSystemColour, 2,  ""},
+    {"optFormula",   kOption, "公式法(&G)",       780,  540,  1260, 360,  {},           kSystemColour, 3,  "公式法"},
+    {"optSquare",    kOption, "配方法(&P)",       2100, 540,  1260, 360,  {},           kSystemColour, 4,  "配方法"},
+    {"optFactor",    kOption, "因式分解法(&Y)",    3420, 540,  1740, 360,  {},           kSystemColour, 5,  "因式分解法"},
+    {"picWorking",   kCanvas, "",                120,  1020, 5640, 5640, kWorkingFont, kSystemColour, 6,  "解题过程"},
+    {"picGraph",     kCanvas, "",                5880, 120,  5700, 6540, {},           kSystemColour, 7,  "函数的图像"},
+    {"cmdCopyText",  kButton, "复制过程(&C)",     120,  6780, 1500, 375,  {},           kSystemColour, 8,  ""},
+    {"cmdCopyGraph", kButton, "复制图像(&I)",     1740, 6780, 1500, 375,  {},           kSystemColour, 9,  ""},
+    {"cmdPrint",     kButton, "打印(&D)...",      3360, 6780, 1260, 375,  {},           kSystemColour, 10, "打印"},
+    {"cmdSave",      kButton, "保存为(&S)...",    4740, 6780, 1500, 375,  {},           kSystemColour, 11, "保存为"},
+    {"lblZoom",      kLabel,  "",                6480, 6825, 1500, 300,  kMethodFont,  kSystemColour, 12, ""},
+    {"cmdClose",     kButton, "关闭",             10080, 6780, 1500, 375, {},           kSystemColour, 13, ""},
 }};
 
-constexpr std::array<ControlRow, 6> kLineControls{{
-    {"lblMethod",    kLabel,  "解法：待定系数法",   120,  165,  5640, 300,  kMethodFont,  kSystemColour, 0,  ""},
-    {"picWorking",   kCanvas, "",                120,  600,  5640, 6000, kWorkingFont, kSystemColour, 4,  "解题过程"},
-    {"picGraph",     kCanvas, "",                5880, 120,  5700, 6480, {},           kSystemColour, 5,  "函数的图像"},
-    {"cmdCopyText",  kButton, "复制过程(&C)",     120,  6780, 1560, 375,  {},           kSystemColour, 6,  ""},
-    {"cmdCopyGraph", kButton, "复制图像(&I)",     1800, 6780, 1560, 375,  {},           kSystemColour, 7,  ""},
-    {"cmdClose",     kButton, "关闭",             10080, 6780, 1500, 375, {},           kSystemColour, 8,  ""},
+constexpr std::array<ControlRow, 11> kLineControls{{
+    {"optSolve",     kOption, "求解析式(&J)",     120,  120,  1620, 360,  {},           kSystemColour, 0,  "求解析式"},
+    {"optFunction",  kOption, "函数的性质(&H)",    1800, 120,  1800, 360,  {},           kSystemColour, 1,  "函数的性质"},
+    {"lblMethod",    kLabel,  "解法：待定系数法",   120,  585,  5640, 300,  kMethodFont,  kSystemColour, 2,  ""},
+    {"picWorking",   kCanvas, "",                120,  1020, 5640, 5640, kWorkingFont, kSystemColour, 6,  "解题过程"},
+    {"picGraph",     kCanvas, "",                5880, 120,  5700, 6540, {},           kSystemColour, 7,  "函数的图像"},
+    {"cmdCopyText",  kButton, "复制过程(&C)",     120,  6780, 1500, 375,  {},           kSystemColour, 8,  ""},
+    {"cmdCopyGraph", kButton, "复制图像(&I)",     1740, 6780, 1500, 375,  {},           kSystemColour, 9,  ""},
+    {"cmdPrint",     kButton, "打印(&D)...",      3360, 6780, 1260, 375,  {},           kSystemColour, 10, "打印"},
+    {"cmdSave",      kButton, "保存为(&S)...",    4740, 6780, 1500, 375,  {},           kSystemColour, 11, "保存为"},
+    {"lblZoom",      kLabel,  "",                6480, 6825, 1500, 300,  kMethodFont,  kSystemColour, 12, ""},
+    {"cmdClose",     kButton, "关闭",             10080, 6780, 1500, 375, {},           kSystemColour, 13, ""},
 }};
 // clang-format on
 
 constexpr WindowFrame kQuadraticFrame{"解题过程 — 一元二次方程", 11700, 7320, kSystemColour,
-                                      WindowFrame::Style::Fixed};
+                                      WindowFrame::Style::Resizable};
 constexpr WindowFrame kLineFrame{"解题过程 — 一次函数", 11700, 7320, kSystemColour,
-                                 WindowFrame::Style::Fixed};
+                                 WindowFrame::Style::Resizable};
 
 struct Option {
     std::string_view control;
     Method method;
+    std::string_view stored; // its name in the settings
 };
 constexpr std::array<Option, 3> kOptions{{
-    {"optFormula", Method::Formula},
-    {"optSquare", Method::CompletingSquare},
-    {"optFactor", Method::Factoring},
+    {"optFormula", Method::Formula, "Formula"},
+    {"optSquare", Method::CompletingSquare, "Square"},
+    {"optFactor", Method::Factoring, "Factor"},
 }};
 
-calc::Formula words(std::string text) {
-    return {calc::Math{calc::Math::Kind::Text, std::move(text), {}}};
+constexpr std::array<std::string_view, 2> kPageNames{"Solve", "Function"};
+constexpr std::array<std::string_view, 3> kMethodNames{"Formula", "Square", "Factor"};
+
+// The wheel's and the keys' step when the graph zooms.
+constexpr double kGraphZoomStep = 1.25;
+// How near the curve the pointer shows its point, in pixels at 100 %.
+constexpr double kNearCurve = 12;
+
+std::string key(Topic topic, std::string_view name) {
+    return std::string(WorkingForm::settings_group(topic)) + "/" + std::string(name);
+}
+
+const calc::Plot& empty_plot() {
+    static const calc::Plot plot = [] {
+        calc::Plot waiting;
+        waiting.note = "按 GO 求解后，这里画出函数的图像.";
+        return waiting;
+    }();
+    return plot;
 }
 
 } // namespace
+
+WorkingForm::WorkingForm(View& view, Topic topic, Settings& settings)
+    : view_(view), topic_(topic), settings_(settings) {}
 
 std::span<const ControlRow> WorkingForm::table(Topic topic) {
     return topic == Topic::Quadratic ? std::span<const ControlRow>(kQuadraticControls)
@@ -73,7 +106,24 @@ const WindowFrame& WorkingForm::window(Topic topic) {
     return topic == Topic::Quadratic ? kQuadraticFrame : kLineFrame;
 }
 
+std::string_view WorkingForm::settings_group(Topic topic) {
+    return topic == Topic::Quadratic ? "QuadraticWorking" : "LineWorking";
+}
+
 void WorkingForm::load() {
+    page_ = read_choice_setting(settings_, key(topic_, "Page"), kPageNames, "Solve") == "Function"
+                ? Page::Function
+                : Page::Solve;
+    const std::string_view method =
+        read_choice_setting(settings_, key(topic_, "Method"), kMethodNames, "");
+    const auto option = std::ranges::find(kOptions, method, &Option::stored);
+    if (option != kOptions.end()) {
+        preferred_ = option->method;
+    }
+    const int stored = read_number_setting(settings_, key(topic_, "Zoom"), kZooms.front(),
+                                           kZooms.back(), kZooms.front());
+    zoom_ = std::ranges::find(kZooms, stored) != kZooms.end() ? stored : kZooms.front();
+    view_.set_caption("lblZoom", "");
     refresh();
 }
 
@@ -83,22 +133,14 @@ void WorkingForm::show(const calc::Exercise* exercise) {
     } else {
         exercise_ = *exercise;
     }
+    // A new exercise is seen whole again.
+    graph_window_.reset();
+    trace_x_.reset();
     refresh();
 }
 
-// The method the student chose when it applies, else the teacher's pick.
 const calc::Working* WorkingForm::shown_working() const {
-    if (!exercise_ || exercise_->workings.empty()) {
-        return nullptr;
-    }
-    const auto& workings = exercise_->workings;
-    if (preferred_) {
-        const auto chosen = std::ranges::find(workings, *preferred_, &calc::Working::method);
-        if (chosen != workings.end()) {
-            return &*chosen;
-        }
-    }
-    return &workings[exercise_->default_working];
+    return exercise_ ? chosen_working(*exercise_, preferred_) : nullptr;
 }
 
 std::vector<calc::Formula> WorkingForm::shown_lines() const {
@@ -108,16 +150,11 @@ std::vector<calc::Formula> WorkingForm::shown_lines() const {
                 ? "输入方程的系数 a、b、c，按 GO 求解，这里就写出解题过程，旁边画出函数的图像."
                 : "输入两个点的坐标，按 GO 求解，这里就写出解题过程，旁边画出函数的图像.")};
     }
-    std::vector<calc::Formula> lines;
-    if (!exercise_->statement.empty()) {
-        lines.push_back(exercise_->statement);
-    }
-    if (const calc::Working* working = shown_working()) {
-        lines.insert(lines.end(), working->lines.begin(), working->lines.end());
-    } else {
-        lines.push_back(words(exercise_->explanation));
-    }
-    return lines;
+    return page_lines(*exercise_, page_, preferred_);
+}
+
+const calc::Plot& WorkingForm::shown_plot() const {
+    return exercise_ ? page_plot(*exercise_, page_) : empty_plot();
 }
 
 std::string WorkingForm::text() const {
@@ -131,57 +168,285 @@ std::string WorkingForm::text() const {
     return text;
 }
 
+DocumentItem WorkingForm::document_item() const {
+    return {shown_lines(), shown_plot()};
+}
+
 void WorkingForm::refresh() {
+    view_.set_checked("optSolve", page_ == Page::Solve);
+    view_.set_checked("optFunction", page_ == Page::Function);
     if (topic_ == Topic::Quadratic) {
         const calc::Working* working = shown_working();
         for (const Option& option : kOptions) {
             const bool applies = exercise_ && std::ranges::count(exercise_->workings, option.method,
                                                                  &calc::Working::method) > 0;
-            view_.set_enabled(option.control, applies);
+            view_.set_enabled(option.control, applies && page_ == Page::Solve);
             view_.set_checked(option.control,
                               working != nullptr && working->method == option.method);
         }
     }
     view_.set_description("picWorking", text());
+    describe_graph();
     view_.repaint("picWorking");
     view_.repaint("picGraph");
+}
+
+void WorkingForm::choose_page(Page page) {
+    page_ = page;
+    settings_.write(key(topic_, "Page"), kPageNames[page == Page::Function ? 1 : 0]);
+    graph_window_.reset();
+    trace_x_.reset();
+    refresh();
 }
 
 void WorkingForm::clicked(std::string_view control) {
     const auto option = std::ranges::find(kOptions, control, &Option::control);
     if (option != kOptions.end()) {
         preferred_ = option->method;
+        settings_.write(key(topic_, "Method"), option->stored);
         refresh();
+    } else if (control == "optSolve" || control == "optFunction") {
+        choose_page(control == "optSolve" ? Page::Solve : Page::Function);
     } else if (control == "cmdCopyText") {
         view_.copy_text(text());
     } else if (control == "cmdCopyGraph") {
         view_.copy_picture("picGraph");
+    } else if (control == "cmdPrint" || control == "cmdSave") {
+        Document document({document_item()});
+        control == "cmdPrint" ? view_.print(document) : view_.save(document);
     } else if (control == "cmdClose") {
         view_.close();
     }
 }
 
+void WorkingForm::set_zoom(int zoom) {
+    if (zoom == zoom_) {
+        return;
+    }
+    zoom_ = zoom;
+    settings_.write(key(topic_, "Zoom"), std::to_string(zoom_));
+    view_.flash("lblZoom", "缩放 " + std::to_string(zoom_) + "%");
+    arrange();
+    view_.repaint("picWorking");
+    view_.repaint("picGraph");
+}
+
+void WorkingForm::step_zoom(int steps) {
+    const auto at = std::ranges::find(kZooms, zoom_);
+    const auto index =
+        std::clamp<std::ptrdiff_t>((at - kZooms.begin()) + steps, 0, std::ssize(kZooms) - 1);
+    set_zoom(kZooms[static_cast<std::size_t>(index)]);
+}
+
+void WorkingForm::resized(int width, int height) {
+    width_ = width;
+    height_ = height;
+    arrange();
+}
+
+void WorkingForm::arrange() {
+    if (width_ <= 0 || height_ <= 0) {
+        return;
+    }
+    for (const auto& [control, place] :
+         arrange_working(controls(), frame(), width_, height_, zoom_)) {
+        view_.place(control, place);
+    }
+}
+
 bool WorkingForm::key_pressed(std::string_view control, Key key) {
-    if (key == Key::Escape) {
-        view_.close();
+    switch (key) {
+    case Key::Escape:
+        if (full_screen_) {
+            full_screen_ = false;
+            view_.set_full_screen(false);
+        } else {
+            view_.close();
+        }
         return true;
+    case Key::FullScreen:
+        full_screen_ = !full_screen_;
+        view_.set_full_screen(full_screen_);
+        return true;
+    case Key::ZoomIn:
+    case Key::ZoomOut:
+        step_zoom(key == Key::ZoomIn ? 1 : -1);
+        return true;
+    case Key::ZoomReset:
+        set_zoom(kZooms.front());
+        return true;
+    case Key::Print:
+    case Key::Save:
+        clicked(key == Key::Print ? "cmdPrint" : "cmdSave");
+        return true;
+    default:
+        break;
+    }
+    if (control == "picGraph" && scene_) {
+        const Point middle{(scene_->left + scene_->right) / 2, (scene_->top + scene_->bottom) / 2};
+        switch (key) {
+        case Key::Home:
+            fit_graph();
+            return true;
+        case Key::Left:
+        case Key::Right:
+            move_trace(key == Key::Right ? 1 : -1);
+            return true;
+        case Key::Plus:
+        case Key::Minus:
+            zoom_graph(key == Key::Plus ? kGraphZoomStep : 1 / kGraphZoomStep, middle);
+            return true;
+        default:
+            break;
+        }
     }
     return Form::key_pressed(control, key);
 }
 
-double WorkingForm::paint(std::string_view control, Canvas& canvas) {
-    if (control == "picGraph") {
-        calc::Plot plot = exercise_ ? exercise_->plot : calc::Plot{};
-        if (!exercise_) {
-            plot.note = "按 GO 求解后，这里画出函数的图像.";
+bool WorkingForm::pointer(std::string_view control, const PointerEvent& event) {
+    if (event.kind == PointerEvent::Kind::Wheel && event.control_key) {
+        // A fine wheel (a touchpad) sends parts of a notch: they add up.
+        wheel_notches_ += event.amount;
+        const double steps = std::trunc(wheel_notches_);
+        wheel_notches_ -= steps;
+        step_zoom(static_cast<int>(steps));
+        return true;
+    }
+    if (control == "picWorking" && event.kind == PointerEvent::Kind::Pinch) {
+        if (event.amount > 1.2 || event.amount < 1 / 1.2) {
+            step_zoom(event.amount > 1 ? 1 : -1);
+            return true;
         }
-        draw(build_scene(plot, canvas), canvas);
+        return false;
+    }
+    return control == "picGraph" && graph_pointer(event);
+}
+
+bool WorkingForm::graph_pointer(const PointerEvent& event) {
+    if (!scene_) {
+        return false;
+    }
+    const Point at{event.x, event.y};
+    switch (event.kind) {
+    case PointerEvent::Kind::Wheel:
+        zoom_graph(std::pow(kGraphZoomStep, event.amount), at);
+        return true;
+    case PointerEvent::Kind::Pinch:
+        zoom_graph(event.amount, at);
+        return true;
+    case PointerEvent::Kind::Press:
+        dragged_from_ = at;
+        pressed_at_ = at;
+        return true;
+    case PointerEvent::Kind::Release:
+        dragged_from_.reset();
+        // A tap, which moved nothing, shows the point of the curve there.
+        if (pressed_at_ && std::hypot(at.x - pressed_at_->x, at.y - pressed_at_->y) < 4) {
+            trace_near(at);
+        }
+        pressed_at_.reset();
+        return true;
+    case PointerEvent::Kind::DoubleClick:
+        if (!near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
+            fit_graph();
+        }
+        return true;
+    case PointerEvent::Kind::Leave:
+        dragged_from_.reset();
+        return true;
+    case PointerEvent::Kind::Move:
+        break;
+    }
+    if (dragged_from_) {
+        graph_window_ = panned(*scene_, at.x - dragged_from_->x, at.y - dragged_from_->y);
+        dragged_from_ = at;
+        view_.repaint("picGraph");
+    } else {
+        trace_near(at);
+    }
+    return true;
+}
+
+void WorkingForm::trace_near(Point at) {
+    if (near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
+        // The pointer's x, to a tenth of a tick: the label stays short.
+        const double tenth = scene_->x_step / 10;
+        trace(std::round(plane_x(*scene_, at.x) / tenth) * tenth, false);
+    }
+}
+
+void WorkingForm::zoom_graph(double factor, Point about) {
+    if (!scene_ || !std::isfinite(factor) || factor <= 0) {
+        return;
+    }
+    graph_window_ = zoomed(*scene_, factor, about);
+    view_.repaint("picGraph");
+}
+
+void WorkingForm::fit_graph() {
+    graph_window_.reset();
+    view_.repaint("picGraph");
+}
+
+void WorkingForm::move_trace(int ticks) {
+    if (!scene_ || !shown_plot().curve) {
+        return;
+    }
+    const double step = scene_->x_step;
+    const double from = trace_x_ ? *trace_x_ : plane_x(*scene_, (scene_->left + scene_->right) / 2);
+    trace(std::round(from / step) * step + ticks * step, true);
+}
+
+void WorkingForm::trace(std::optional<double> x, bool announce) {
+    trace_x_ = x;
+    // The point stays in view: the view follows it.
+    if (x && scene_ && graph_window_) {
+        const double at = scene_->x_offset + *x * scene_->x_scale;
+        if (at < scene_->left || at > scene_->right) {
+            graph_window_->centre_x = *x;
+        }
+    } else if (x && scene_) {
+        const double at = scene_->x_offset + *x * scene_->x_scale;
+        if (at < scene_->left || at > scene_->right) {
+            GraphWindow moved = window_of(*scene_);
+            moved.centre_x = *x;
+            graph_window_ = moved;
+        }
+    }
+    describe_graph();
+    if (announce) {
+        view_.announce("picGraph");
+    }
+    view_.repaint("picGraph");
+}
+
+void WorkingForm::describe_graph() {
+    const calc::Plot& plot = shown_plot();
+    std::string description = plot.equation;
+    if (trace_x_ && scene_) {
+        if (const std::optional<double> y = curve_at(plot, *trace_x_)) {
+            description = "曲线上的点 " + point_text(*trace_x_, *y, scene_->x_step, scene_->y_step);
+        }
+    } else {
+        for (const calc::PlotMark& mark : plot.marks) {
+            description += (description.empty() ? "" : "，") + mark.label;
+        }
+    }
+    view_.set_description("picGraph", description);
+}
+
+double WorkingForm::paint(std::string_view control, Canvas& canvas) {
+    const double zoom = zoom_ / 100.0;
+    if (control == "picGraph") {
+        GraphOptions options{zoom, graph_window_, trace_x_};
+        scene_ = build_scene(shown_plot(), canvas, options);
+        draw(*scene_, canvas);
         return canvas.height();
     }
     canvas.fill(Ink::Paper);
-    const double margin = 8 * canvas.scale();
+    const double margin = 8 * canvas.scale() * zoom;
     const std::vector<calc::Formula> lines = shown_lines();
-    const Typeset set = typeset(lines, kPoints, canvas.width() - 2 * margin, canvas);
+    const Typeset set = typeset(lines, kPoints * zoom, canvas.width() - 2 * margin, canvas);
     draw(set, canvas, {margin, margin});
     return set.height + 2 * margin;
 }

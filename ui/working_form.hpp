@@ -1,13 +1,22 @@
 // 解题过程: the working of one exercise as the textbook writes it, beside the
 // graph of its function. The main window opens it from an answer and hands it
-// each GO of that exercise; the student may switch between the methods that
-// apply, and the choice is kept for the next GO.
+// each GO of that exercise. Two pages: the one that solves the exercise (with
+// the methods that apply, among which the student may choose) and 函数的性质,
+// the function studied as a function. The window grows and zooms for the
+// projector, its graph can be explored with the pointer and the keyboard, and
+// its page goes to a printer or a file. The page, the method and the zoom are
+// kept for the next GO, the next window and the next run.
 #pragma once
 
+#include "document.hpp"
 #include "exercise.hpp"
 #include "form.hpp"
+#include "graph.hpp"
+#include "settings.hpp"
 #include "view.hpp"
+#include "working_page.hpp"
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,12 +27,16 @@ enum class Topic { Quadratic, Line };
 
 class WorkingForm final : public Form {
   public:
-    WorkingForm(View& view, Topic topic) : view_(view), topic_(topic) {}
+    WorkingForm(View& view, Topic topic, Settings& settings);
 
     static std::span<const ControlRow> table(Topic topic);
     static const WindowFrame& window(Topic topic);
-    // The size of the working's text, in points.
+    // The size of the working's text at 100 %, in points.
     static constexpr double kPoints = 12;
+    // The zoom's steps, in per cent.
+    static constexpr std::array<int, 7> kZooms{100, 125, 150, 200, 250, 300, 400};
+    // The settings group the window keeps its choices and place under.
+    static std::string_view settings_group(Topic topic);
 
     std::span<const ControlRow> controls() const override { return table(topic_); }
     const WindowFrame& frame() const override { return window(topic_); }
@@ -32,24 +45,61 @@ class WorkingForm final : public Form {
     void load() override;
     // The exercise's latest GO; nullptr before the first.
     void show(const calc::Exercise* exercise);
-    // A method chosen, a copy, or 关闭.
+    // A page or a method chosen, a copy, print, save, or 关闭.
     void clicked(std::string_view control) override;
-    // Esc closes the window.
+    // Esc leaves full screen, else closes; F11 goes full screen and back;
+    // Ctrl with =, + and − zooms, Ctrl+0 returns to 100 %; Ctrl+P prints,
+    // Ctrl+S saves. On the graph: Home fits the marked points again, the
+    // left and right arrows move the traced point by a tick, + and − zoom.
     bool key_pressed(std::string_view control, Key key) override;
+    // The wheel zooms the graph about the pointer (with Ctrl, the window),
+    // a drag pans it, a pinch zooms it, a double click on it fits it again;
+    // over the curve the pointer shows the point beneath it.
+    bool pointer(std::string_view control, const PointerEvent& event) override;
+    void resized(int width, int height) override;
     double paint(std::string_view control, Canvas& canvas) override;
 
-    // What the working shows, as lines of text: copied, and read aloud.
+    // What the page shows, as lines of text: copied, and read aloud.
     std::string text() const;
+    Page page() const { return page_; }
+    int zoom() const { return zoom_; }
+    // What goes to the printer and into files: the page shown with its graph.
+    DocumentItem document_item() const;
 
   private:
     const calc::Working* shown_working() const;
     std::vector<calc::Formula> shown_lines() const;
+    const calc::Plot& shown_plot() const;
     void refresh();
+    void choose_page(Page page);
+    void set_zoom(int zoom);
+    void step_zoom(int steps);
+    void arrange();
+    void zoom_graph(double factor, Point about);
+    void move_trace(int ticks);
+    void trace(std::optional<double> x, bool announce);
+    void trace_near(Point at);
+    void fit_graph();
+    bool graph_pointer(const PointerEvent& event);
+    void describe_graph();
 
     View& view_;
     Topic topic_;
+    Settings& settings_;
     std::optional<calc::Exercise> exercise_;
     std::optional<calc::Method> preferred_;
+    Page page_ = Page::Solve;
+    int zoom_ = 100;
+    bool full_screen_ = false;
+    int width_ = 0; // the client area, twips; 0 before the first resize
+    int height_ = 0;
+    // The graph as last drawn, and where the user has moved it.
+    std::optional<Scene> scene_;
+    std::optional<GraphWindow> graph_window_;
+    std::optional<double> trace_x_;
+    std::optional<Point> dragged_from_;
+    std::optional<Point> pressed_at_;
+    double wheel_notches_ = 0; // towards the next zoom step
 };
 
 } // namespace vornix::ui

@@ -27,9 +27,10 @@ bool is_self(const VARIANT& child) {
 // Forwards every call to the standard object but the name and the description.
 class NamedAccessible final : public IAccessible {
   public:
-    NamedAccessible(IAccessible* inner, std::wstring name, std::wstring description, long role)
-        : inner_(inner), name_(std::move(name)), description_(std::move(description)), role_(role) {
-    }
+    NamedAccessible(IAccessible* inner, HWND control, std::wstring name, std::wstring description,
+                    long role, bool pressable)
+        : inner_(inner), control_(control), name_(std::move(name)),
+          description_(std::move(description)), role_(role), pressable_(pressable) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -128,8 +129,15 @@ class NamedAccessible final : public IAccessible {
     HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
         return inner_->accHitTest(left, top, child);
     }
+    // Posted, as the system's own buttons do, so that the screen reader is not kept waiting.
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return inner_->accDoDefaultAction(child);
+        if (!pressable_ || !is_self(child)) {
+            return inner_->accDoDefaultAction(child);
+        }
+        if (!IsWindowEnabled(control_)) {
+            return E_FAIL;
+        }
+        return PostMessageW(control_, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
         return inner_->put_accName(child, name);
@@ -151,16 +159,18 @@ class NamedAccessible final : public IAccessible {
     }
 
     IAccessible* inner_;
+    HWND control_;
     std::wstring name_;
     std::wstring description_;
     long role_;
+    bool pressable_;
     long references_ = 1;
 };
 
 } // namespace
 
 LRESULT accessible_object(HWND control, WPARAM wparam, const std::wstring& name,
-                          const std::wstring& description, long role) {
+                          const std::wstring& description, long role, bool pressable) {
     using CreateStandard = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
     using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     static const auto create_standard =
@@ -173,7 +183,7 @@ LRESULT accessible_object(HWND control, WPARAM wparam, const std::wstring& name,
                                reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    auto* named = new NamedAccessible(standard, name, description, role);
+    auto* named = new NamedAccessible(standard, control, name, description, role, pressable);
     const LRESULT result = from_object(__uuidof(IAccessible), wparam, named);
     named->Release();
     return result;

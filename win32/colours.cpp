@@ -60,12 +60,15 @@ COLORREF ink_colour(ui::Ink ink) {
     }
     switch (ink) {
     case ui::Ink::Paper:
+    case ui::Ink::Region: // no fill the system's colours have: the region's edges say enough
         return GetSysColor(COLOR_WINDOW);
     case ui::Ink::Curve:
         return GetSysColor(COLOR_HOTLIGHT);
     case ui::Ink::Mark:
+    case ui::Ink::Trace:
         return GetSysColor(COLOR_HIGHLIGHT);
     case ui::Ink::Grid:
+    case ui::Ink::Base:
         return GetSysColor(COLOR_GRAYTEXT);
     default:
         return GetSysColor(COLOR_WINDOWTEXT);

@@ -98,13 +98,13 @@ void run_edit_command(HWND box, UINT command) {
 void FormWindow::build_controls() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const std::span<const ui::ControlRow> table = form_->controls();
-    bool first_option = true;
     for (std::size_t index = 0; index < table.size(); ++index) {
         const ui::ControlRow& row = table[index];
         ControlClass kind = control_class(row.kind);
-        // One group of options, entered by Tab, walked by the arrow keys.
-        if (row.kind == ui::ControlKind::Option && std::exchange(first_option, false)) {
-            kind.style |= WS_GROUP | WS_TABSTOP;
+        // Each group of options is entered by Tab and walked by the arrow
+        // keys; the control after a group starts one of its own, ending it.
+        if (ui::starts_group(table, row.name)) {
+            kind.style |= WS_GROUP | (row.kind == ui::ControlKind::Option ? WS_TABSTOP : 0);
         }
         HWND control = CreateWindowExW(
             kind.ex_style, kind.name, sysinfo::wide(row.caption).c_str(),
@@ -117,6 +117,9 @@ void FormWindow::build_controls() {
         if (row.kind == ui::ControlKind::Canvas) {
             set_canvas_painter(control, [this, name = row.name](ui::Canvas& canvas) {
                 return form_->paint(name, canvas);
+            });
+            set_canvas_pointer(control, [this, name = row.name](const ui::PointerEvent& event) {
+                return form_->pointer(name, event);
             });
         }
         SetWindowSubclass(control, control_procedure, 0, reinterpret_cast<DWORD_PTR>(this));

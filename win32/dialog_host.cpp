@@ -15,39 +15,19 @@
 #include <windowsx.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace vornix::win32 {
 namespace {
 
 constexpr const wchar_t* kFormClass = L"VornixForm";
 
+// The timer that ends a flash, and how long a flash shows.
+constexpr UINT_PTR kFlashTimer = 1;
+constexpr UINT kFlashMilliseconds = 1500;
+
 FormWindow* owner_of(HWND window) {
     return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-// The rules' key for a key message a control is given, if it is one of theirs.
-bool is_key(UINT message, WPARAM wparam, ui::Key& key) {
-    if (message == WM_CHAR && wparam == 3 && GetKeyState(VK_SHIFT) < 0) {
-        key = ui::Key::CopyAnswer; // Ctrl+C is character 3; with Shift it is not the box's copy
-        return true;
-    }
-    if (message == WM_SYSKEYDOWN && wparam == VK_RETURN) {
-        key = ui::Key::ShowWorking;
-        return true;
-    }
-    return false;
-}
-
-// The role a screen reader is told where the system's own would be wrong.
-LONG role_of(ui::ControlKind kind) {
-    switch (kind) {
-    case ui::ControlKind::Link:
-        return ROLE_SYSTEM_LINK;
-    case ui::ControlKind::Canvas:
-        return ROLE_SYSTEM_GRAPHIC;
-    default:
-        return 0;
-    }
 }
 
 } // namespace
@@ -115,75 +95,58 @@ void FormWindow::create(ui::Form& form) {
     // Focus frames and access-key lines follow the user's setting until the keyboard is used.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     form.load();
+    // The rules lay a resizable window out at its zoom, which loading has read.
+    tell_size();
 }
 
 void FormWindow::show(int show_command) {
+    if (!IsWindowVisible(window_) && show_command == SW_SHOW) {
+        show_command = std::exchange(first_show_, SW_SHOW);
+    }
     ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : show_command);
     SetForegroundWindow(window_);
     SetActiveWindow(window_);
     UpdateWindow(window_);
 }
 
-void FormWindow::forward_mouse(std::string_view name, UINT message, LPARAM lparam, HWND source) {
-    switch (message) {
-    case WM_MOUSEMOVE:
-        tooltips(); // the tips are shown from the pointer's first move on
-        form_->mouse_moved(name);
-        break;
-    case WM_LBUTTONDOWN:
-        form_->mouse_pressed(name);
-        break;
-    case WM_LBUTTONUP: {
-        RECT area{};
-        GetClientRect(source, &area);
-        form_->mouse_released(name,
-                              PtInRect(&area, POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}));
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void FormWindow::offer_menu(HWND control, POINT where) {
-    const std::string_view name = name_of(control);
-    const std::vector<ui::MenuItem> items = form_->menu(name);
-    const Control* found = find(control);
-    const bool box = found != nullptr && found->row->kind == ui::ControlKind::EntryBox;
-    if (items.empty() && !box) {
-        return;
-    }
-    if (where.x == -1 && where.y == -1) { // from the keyboard
-        RECT area{};
-        GetWindowRect(control, &area);
-        where = {area.left, area.bottom};
-    }
-    HMENU menu = CreatePopupMenu();
-    if (box) {
-        append_edit_commands(menu, control);
-    }
-    constexpr UINT kFirstItem = 1000;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        std::wstring caption = sysinfo::wide(items[i].caption);
-        if (!items[i].shortcut.empty()) {
-            caption += L"\t" + sysinfo::wide(items[i].shortcut);
-        }
-        AppendMenuW(menu, MF_STRING | (items[i].enabled ? 0 : MF_GRAYED),
-                    kFirstItem + static_cast<UINT>(i), caption.c_str());
-    }
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
-                                         where.x, where.y, 0, window_, nullptr));
-    DestroyMenu(menu);
-    if (chosen >= kFirstItem && chosen < kFirstItem + items.size()) {
-        form_->menu_chosen(name, chosen - kFirstItem);
-    } else if (box && chosen != 0) {
-        run_edit_command(control, chosen);
-    }
-}
-
 // Enter presses the focused button, or else the button the rules give for
 // the focused control: the dialog manager draws that one as the default.
+void FormWindow::flash(std::string_view control, std::string_view text) {
+    set_caption(control, text);
+    announce(control);
+    flashed_ = std::string(control);
+    // Set again, the timer starts again: only the latest flash clears the label.
+    SetTimer(window_, kFlashTimer, kFlashMilliseconds, nullptr);
+}
+
+void FormWindow::on_timer(WPARAM timer) {
+    if (timer == kFlashTimer) {
+        KillTimer(window_, kFlashTimer);
+        if (!flashed_.empty()) {
+            set_caption(std::exchange(flashed_, {}), "");
+        }
+    }
+}
+
+// The wheel reaches the window from a control that has the focus and no use
+// for it (Windows 7 sends it to the focus): it goes to the canvas under the
+// pointer; elsewhere Ctrl and the wheel still zoom the window.
+void FormWindow::route_wheel(WPARAM wparam, LPARAM lparam) {
+    POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    ScreenToClient(window_, &at);
+    HWND under = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    const Control* control = under == nullptr ? nullptr : find(under);
+    if (control != nullptr && control->row->kind == ui::ControlKind::Canvas) {
+        SendMessageW(under, WM_MOUSEWHEEL, wparam, lparam);
+        return;
+    }
+    const int delta = GET_WHEEL_DELTA_WPARAM(wparam);
+    if ((GET_KEYSTATE_WPARAM(wparam) & MK_CONTROL) != 0 && delta != 0) {
+        form_->pointer(ui::kBackground, {ui::PointerEvent::Kind::Wheel, double(at.x), double(at.y),
+                                         double(delta) / WHEEL_DELTA, true});
+    }
+}
+
 void FormWindow::follow_focus(HWND focused) {
     const std::string_view button = form_->default_button(name_of(focused));
     const int id = button.empty() ? IDOK : GetDlgCtrlID(find(button).window);
@@ -256,57 +219,6 @@ void FormWindow::repaint_all() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
-LRESULT CALLBACK FormWindow::control_procedure(HWND window, UINT message, WPARAM wparam,
-                                               LPARAM lparam, UINT_PTR, DWORD_PTR self) {
-    auto& form = *reinterpret_cast<FormWindow*>(self);
-    const Control* control = form.find(window);
-    if (control == nullptr) {
-        return DefSubclassProc(window, message, wparam, lparam);
-    }
-    return form.on_control_message(*control, message, wparam, lparam);
-}
-
-LRESULT FormWindow::on_control_message(const Control& control, UINT message, WPARAM wparam,
-                                       LPARAM lparam) {
-    HWND window = control.window;
-    if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
-        forward_mouse(control.row->name, message, lparam, window);
-    }
-    ui::Key key{};
-    if (is_key(message, wparam, key) && form_->key_pressed(control.row->name, key)) {
-        alt_enter_taken_ = key == ui::Key::ShowWorking;
-        return 0;
-    }
-    switch (message) {
-    case WM_SYSCHAR: // the character of an Alt+Enter the rules took: no beep
-        if (alt_enter_taken_ && wparam == VK_RETURN) {
-            alt_enter_taken_ = false;
-            return 0;
-        }
-        break;
-    case WM_GETOBJECT:
-        if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
-            if (const LRESULT object =
-                    accessible_object(window, wparam, sysinfo::wide(control.row->accessible_name),
-                                      control.description, role_of(control.row->kind))) {
-                return object;
-            }
-        }
-        break;
-    case WM_KEYDOWN: // the link's own keys
-        if (control.row->kind == ui::ControlKind::Link &&
-            (wparam == VK_RETURN || wparam == VK_SPACE)) {
-            form_->key_pressed(control.row->name,
-                               wparam == VK_RETURN ? ui::Key::Enter : ui::Key::Space);
-            return 0;
-        }
-        break;
-    default:
-        break;
-    }
-    return DefSubclassProc(window, message, wparam, lparam);
-}
-
 LRESULT CALLBACK FormWindow::window_procedure(HWND window, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
     if (message == WM_NCCREATE) {
@@ -357,6 +269,23 @@ LRESULT FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONUP:
         forward_mouse(ui::kBackground, message, lparam, window_);
         return 0;
+    case WM_MOUSEWHEEL:
+        route_wheel(wparam, lparam);
+        return 0;
+    case WM_SIZE:
+        if (wparam != SIZE_MINIMIZED) {
+            tell_size();
+        }
+        break;
+    case WM_GETMINMAXINFO:
+        keep_smallest_size(*reinterpret_cast<MINMAXINFO*>(lparam));
+        return 0;
+    case WM_TIMER:
+        on_timer(wparam);
+        return 0;
+    case WM_DESTROY:
+        on_destroying();
+        break;
     case WM_CONTEXTMENU:
         offer_menu(HWND(wparam), POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
         return 0;

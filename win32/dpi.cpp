@@ -1,5 +1,6 @@
 // Where a window and its controls go at a resolution, and how they follow
-// the window to a monitor of another resolution.
+// the window to a monitor of another resolution; a window that grows, and
+// full screen.
 #include "form_window.hpp"
 
 #include "system.hpp"
@@ -21,6 +22,7 @@ DWORD FormWindow::style() const {
     case ui::WindowFrame::Style::Fixed:
         return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     case ui::WindowFrame::Style::Sizable:
+    case ui::WindowFrame::Style::Resizable: // WS_THICKFRAME and WS_MAXIMIZEBOX
         break;
     }
     return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -78,6 +80,80 @@ void FormWindow::place_controls(int dpi) {
     }
     set_icons();
     on_placed();
+    tell_size(); // the rules place a resizable window's controls again
+}
+
+bool FormWindow::resizable() const {
+    return form_ != nullptr && form_->frame().style == ui::WindowFrame::Style::Resizable;
+}
+
+void FormWindow::tell_size() {
+    if (!resizable() || controls_.empty() || window_ == nullptr) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(window_, &client);
+    form_->resized(MulDiv(client.right, ui::kTwipsPerInch, dpi_),
+                   MulDiv(client.bottom, ui::kTwipsPerInch, dpi_));
+}
+
+// A resizable window is never smaller than designed, at its own resolution.
+void FormWindow::keep_smallest_size(MINMAXINFO& limits) const {
+    if (!resizable() || full_screen_) {
+        return;
+    }
+    const ui::WindowFrame& frame = form_->frame();
+    const RECT client{0, 0, pixels(frame.client_width), pixels(frame.client_height)};
+    const RECT outer = frame_around(client, style(), ex_style(), dpi_);
+    limits.ptMinTrackSize = {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void FormWindow::place(std::string_view control, const ui::Rect& twips) {
+    const int left = pixels(twips.left);
+    const int top = pixels(twips.top);
+    SetWindowPos(find(control).window, nullptr, left, top, pixels(twips.right) - left,
+                 pixels(twips.bottom) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Without its frame over the whole of its monitor, taskbar included; back
+// where and as it was (maximised or not) on leaving.
+void FormWindow::set_full_screen(bool full_screen) {
+    if (full_screen == full_screen_) {
+        return;
+    }
+    constexpr LONG_PTR kFrame = WS_CAPTION | WS_THICKFRAME;
+    const LONG_PTR now = GetWindowLongPtrW(window_, GWL_STYLE);
+    if (full_screen) {
+        before_full_screen_ = placement();
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+        full_screen_ = true;
+        SetWindowLongPtrW(window_, GWL_STYLE, now & ~kFrame);
+        const RECT& area = monitor.rcMonitor;
+        SetWindowPos(window_, HWND_TOP, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+        return;
+    }
+    full_screen_ = false;
+    SetWindowLongPtrW(window_, GWL_STYLE, now | (LONG_PTR(style()) & kFrame));
+    WINDOWPLACEMENT back = before_full_screen_;
+    if (!IsWindowVisible(window_)) {
+        back.showCmd = SW_HIDE;
+    }
+    SetWindowPlacement(window_, &back);
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+}
+
+WINDOWPLACEMENT FormWindow::placement() const {
+    if (full_screen_) {
+        return before_full_screen_;
+    }
+    WINDOWPLACEMENT place{};
+    place.length = sizeof place;
+    GetWindowPlacement(window_, &place);
+    return place;
 }
 
 // Windows suggests where the window goes at the new resolution: it goes

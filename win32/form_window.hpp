@@ -5,8 +5,10 @@
 // rules (ui::Form); it does what the rules ask (ui::View).
 //
 // The parts live in: dialog_host.cpp (the window and its messages),
-// controls.cpp (the controls from the table), canvas_control.cpp (the drawings), dpi.cpp (placing
-// them at a resolution), window_view.cpp (the view), link.cpp (the link control).
+// control_messages.cpp (what its controls are told: keys, mouse, menus),
+// controls.cpp (the controls from the table), canvas_control.cpp (the
+// drawings), dpi.cpp (placing them at a resolution, a size, full screen),
+// window_view.cpp (the view), link.cpp (the link control).
 #pragma once
 
 #include "fonts.hpp"
@@ -61,8 +63,14 @@ class FormWindow : public ui::View {
     void close() override;
     bool start_program(const std::string& path) override;
     void show_message(const std::string& text) override;
+    void place(std::string_view control, const ui::Rect& twips) override;
+    void set_full_screen(bool full_screen) override;
+    void flash(std::string_view control, std::string_view text) override;
+    void print(ui::Document& document) override;
+    void save(ui::Document& document) override;
 
-    // Shows the window, restored if minimised, raised and active.
+    // Shows the window, restored if minimised, raised and active; the first
+    // time, maximised if it was when last closed.
     void show(int show_command = SW_SHOW);
 
   protected:
@@ -75,9 +83,16 @@ class FormWindow : public ui::View {
     int pixels(int twips) const { return ui::twips_to_pixels(twips, dpi_); }
     std::string_view name_of(HWND control) const;
 
-    // What a window adds to its table: drawing, and work after each placing.
+    // What a window adds to its table: drawing, work after each placing, and
+    // before the window goes.
     virtual void paint(HDC) {}
     virtual void on_placed() {}
+    virtual void on_destroying() {}
+    // Where the window goes when neither maximised nor full screen, in
+    // workspace coordinates, and whether it is maximised.
+    WINDOWPLACEMENT placement() const;
+    // Shows the window maximised the first time it is shown.
+    void show_maximised_first() { first_show_ = SW_SHOWMAXIMIZED; }
     // The program's icon at `pixels` square, made for this window.
     HICON icon(int pixels);
 
@@ -101,7 +116,11 @@ class FormWindow : public ui::View {
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT on_control_message(const Control& control, UINT message, WPARAM wparam, LPARAM lparam);
     void on_command(WPARAM wparam, LPARAM lparam);
+    void on_timer(WPARAM timer);
+    void route_wheel(WPARAM wparam, LPARAM lparam);
+    // control_messages.cpp
     void forward_mouse(std::string_view name, UINT message, LPARAM lparam, HWND source);
+    bool forward_key(const Control& control, WPARAM key);
     void register_tip(Control& target);
     void offer_menu(HWND control, POINT where);
     LRESULT colour_static(HDC dc, HWND control);
@@ -118,6 +137,10 @@ class FormWindow : public ui::View {
     void place_window(const ui::Rect& client_in_screen);
     void place_controls(int dpi);
     void moved_to_dpi(int dpi, const RECT& suggested);
+    bool resizable() const;
+    // Tells a resizable window's rules its client area, which they fill.
+    void tell_size();
+    void keep_smallest_size(MINMAXINFO& limits) const;
     POINT designed_place() const;
     DWORD style() const;
     DWORD ex_style() const;
@@ -134,6 +157,10 @@ class FormWindow : public ui::View {
     ui::Pointer pointer_ = ui::Pointer::Default;
     HWND tooltips_ = nullptr;
     bool alt_enter_taken_ = false;
+    bool full_screen_ = false;
+    WINDOWPLACEMENT before_full_screen_{};
+    std::string flashed_; // the label showing a flash, until its timer
+    int first_show_ = SW_SHOW;
 };
 
 } // namespace vornix::win32

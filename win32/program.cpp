@@ -1,7 +1,9 @@
 #include "program.hpp"
 
 #include "command_line.hpp"
+#include "console.hpp"
 #include "main_window.hpp"
+#include "paper.hpp"
 #include "registry.hpp"
 #include "wide_text.hpp"
 
@@ -19,17 +21,30 @@ std::vector<std::string> arguments() {
     return texts;
 }
 
+void show_in_box(std::string text, Services& services) {
+    if (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    services.show_message(nullptr, sysinfo::wide(text));
+}
+
 } // namespace
 
 int answer_command_line(const std::vector<std::string>& arguments, Services& services) {
-    // A Windows program has no terminal of its own: the answer comes in a message box.
+    const ui::CommandLine line = ui::read_command_line(arguments, {});
+    if (line.action == ui::CommandLine::Action::Export) {
+        // Run from cmd.exe or a batch file: what went wrong goes to its console.
+        Win32PageRenderer renderer;
+        const ui::CommandLineAnswer answer = ui::run_export(line.request, renderer);
+        if (!answer.text.empty() && !write_to_console(answer.text, answer.is_error)) {
+            show_in_box(answer.text, services);
+        }
+        return answer.exit_code;
+    }
+    // A Windows program has no terminal of its own: help comes in a message box.
     const ui::CommandLineAnswer answer = ui::answer_command_line(arguments, {});
     if (answer.exit_code != ui::CommandLineAnswer::kStart) {
-        std::string text = answer.text;
-        if (!text.empty() && text.back() == '\n') {
-            text.pop_back();
-        }
-        services.show_message(nullptr, sysinfo::wide(text));
+        show_in_box(answer.text, services);
     }
     return answer.exit_code;
 }

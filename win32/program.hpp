@@ -9,7 +9,9 @@
 namespace vornix::win32 {
 
 // Answers --help and --version in a message box (and refuses any other
-// argument, with exit code 2); otherwise shows the main window with
+// argument, with exit code 2); writes an --export's file without a window,
+// its error to the console it was started from, else in a message box;
+// otherwise shows the main window with
 // `show_command` and runs the message loop until the last of the program's
 // windows has closed. Returns the exit code.
 int run(int show_command);

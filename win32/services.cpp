@@ -1,10 +1,22 @@
 #include "services.hpp"
 
 #include "app_info.hpp"
+#include "registry_settings.hpp"
 #include "system.hpp"
 #include "wide_text.hpp"
 
 namespace vornix::win32 {
+
+DesktopServices::DesktopServices() = default;
+DesktopServices::~DesktopServices() = default;
+
+// Made when first asked for: a window that keeps no setting opens no key.
+ui::Settings& DesktopServices::settings() {
+    if (!settings_) {
+        settings_ = std::make_unique<RegistrySettings>();
+    }
+    return *settings_;
+}
 
 void DesktopServices::show_message(HWND owner, const std::wstring& text) {
     MessageBoxW(owner, text.c_str(), sysinfo::wide(ui::kApplication.title).c_str(), MB_OK);

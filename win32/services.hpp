@@ -2,8 +2,12 @@
 // that tests can put a fake in its place.
 #pragma once
 
+#include "document.hpp"
+#include "settings.hpp"
+
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace vornix::win32 {
@@ -24,14 +28,34 @@ class Services {
     // Opens the address with the shell's "open" operation; false when the
     // shell could not.
     virtual bool open_page(HWND owner, const std::wstring& address) = 0;
+
+    // The user's settings, kept between runs.
+    virtual ui::Settings& settings() = 0;
+
+    // The system's print dialog, then the document on the printer chosen;
+    // a failure is told in a message box, a cancel does nothing.
+    virtual void print(HWND owner, ui::Document& document) = 0;
+
+    // The system's save dialog (PNG or SVG), then the document in that file;
+    // a file that cannot be written is told in a message box.
+    virtual void save(HWND owner, ui::Document& document) = 0;
 };
 
-// The real system: MessageBoxW, CreateProcessW, ShellExecuteW.
+// The real system: MessageBoxW, CreateProcessW, ShellExecuteW, the registry
+// under HKEY_CURRENT_USER\Software\Vornix, PrintDlgExW and GetSaveFileNameW.
 class DesktopServices final : public Services {
   public:
+    DesktopServices();
+    ~DesktopServices() override;
     void show_message(HWND owner, const std::wstring& text) override;
     bool start_program(const std::wstring& path) override;
     bool open_page(HWND owner, const std::wstring& address) override;
+    ui::Settings& settings() override;
+    void print(HWND owner, ui::Document& document) override;
+    void save(HWND owner, ui::Document& document) override;
+
+  private:
+    std::unique_ptr<ui::Settings> settings_;
 };
 
 } // namespace vornix::win32

@@ -182,4 +182,12 @@ void FormWindow::show_message(const std::string& text) {
     services_.show_message(window_, wide(text));
 }
 
+void FormWindow::print(ui::Document& document) {
+    services_.print(window_, document);
+}
+
+void FormWindow::save(ui::Document& document) {
+    services_.save(window_, document);
+}
+
 } // namespace vornix::win32

@@ -39,6 +39,9 @@ TEST_F(MainWindowTest, ScreenReadersHearAnswersAboutTextsAndButtonsAsShown) {
     EXPECT_EQ(spoken(get("Command2")), QStringLiteral("About，关于 Vornix"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
     click("Command2");
+    QAccessibleInterface* about = QAccessible::queryAccessibleInterface(about_window());
+    EXPECT_EQ(about->role(), QAccessible::Dialog) << "a dialog, not a filler";
+    EXPECT_EQ(about->text(QAccessible::Name), QStringLiteral("关于 Vornix"));
     for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
         auto& label = *about_window()->findChild<QLabel*>(name);
         EXPECT_EQ(spoken(label), label.text()) << name;

@@ -2,8 +2,11 @@
 // with QPainter, read aloud and copied as the user receives them.
 #include "main_window_fixture.hpp"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QClipboard>
 #include <QImage>
+#include <QWheelEvent>
 
 namespace vornix::testing {
 namespace {
@@ -76,6 +79,69 @@ TEST_F(WorkingWindowTest, AltEnterInALineEntryBoxShowsThatExercisesWorkingUpdate
     EXPECT_TRUE(shown->findChild<QWidget*>("picWorking")
                     ->accessibleDescription()
                     .endsWith(QStringLiteral("所以这个一次函数的解析式为 y=2x−1.")));
+}
+
+// The window as a screen reader finds it, and an option chosen through the
+// screen reader's own action, as voice control and switch access choose it.
+TEST_F(WorkingWindowTest, AWindowToScreenReadersWhoseOptionsFollowTheirToggleAction) {
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    click("Command1");
+    QTest::mouseDClick(&get("Label4"), Qt::LeftButton);
+    QWidget& shown = *working_window();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&shown);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("解题过程 — 一元二次方程"));
+    QWidget& working = *shown.findChild<QWidget*>("picWorking");
+    // The method chosen is 配方法, on the page that solves the equation.
+    for (const auto& [option, completes_the_square] :
+         {std::pair{"optSquare", true}, std::pair{"optFunction", false},
+          std::pair{"optSolve", true}}) {
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(shown.findChild<QWidget*>(option))
+                ->actionInterface();
+        ASSERT_NE(actions, nullptr) << option;
+        const QStringList names = actions->actionNames();
+        actions->doAction(names.contains(QAccessibleActionInterface::toggleAction())
+                              ? QAccessibleActionInterface::toggleAction()
+                              : QAccessibleActionInterface::pressAction());
+        EXPECT_TRUE(shown.findChild<QAbstractButton*>(option)->isChecked()) << option;
+        EXPECT_EQ(working.accessibleDescription().contains(QStringLiteral("配方，得")),
+                  completes_the_square)
+            << option << ": " << working.accessibleDescription().toStdString();
+    }
+}
+
+TEST_F(WorkingWindowTest, ItGrowsZoomsWithCtrlEqualsExploresWithTheWheelAndPrintsWithCtrlP) {
+    click("Command1");
+    type("Text1", "1");
+    type("Text2", "2");
+    type("Text3", "-3");
+    click("Command1");
+    QTest::keyClick(&get("Text1"), Qt::Key_Return, Qt::AltModifier);
+    QWidget& shown = *working_window();
+    QWidget& graph = *shown.findChild<QWidget*>("picGraph");
+    const int designed_width = graph.width();
+    shown.resize(1280, 800);
+    QApplication::processEvents();
+    EXPECT_GT(graph.width(), designed_width + 300) << "the graph takes the room";
+    EXPECT_EQ(shown.findChild<QWidget*>("cmdClose")->geometry().bottom(), 800 - 12);
+
+    QTest::keyClick(&shown, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(shown.findChild<QLabel*>("lblZoom")->text(), QStringLiteral("缩放 125%"));
+
+    const QImage before = graph.grab().toImage();
+    QWheelEvent wheel(QPointF(200, 200), graph.mapToGlobal(QPointF(200, 200)), {}, {0, 360},
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&graph, &wheel);
+    EXPECT_NE(graph.grab().toImage(), before) << "three notches closer";
+
+    QTest::keyClick(&shown, Qt::Key_P, Qt::ControlModifier);
+    QTest::mouseClick(shown.findChild<QWidget*>("cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(services.printed, std::vector<std::size_t>{1});
+    EXPECT_EQ(services.saved, std::vector<std::size_t>{1});
+    QTest::keyClick(&shown, Qt::Key_Escape);
 }
 
 } // namespace

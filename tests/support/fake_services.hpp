@@ -1,7 +1,9 @@
 // Records what the program asks of the desktop instead of doing it.
 #pragma once
 
+#include "document.hpp"
 #include "services.hpp"
+#include "settings.hpp"
 
 #include <QStringList>
 
@@ -32,11 +34,22 @@ class FakeServices : public qt::Services {
         return true;
     }
     void announce(QWidget& control) override { announced.push_back(&control); }
+    ui::Settings& settings() override { return stored; }
+    // No dialog is shown: what was handed to the printer or the file is counted.
+    void print(QWidget*, ui::Document& document) override {
+        printed.push_back(document.items().size());
+    }
+    void save(QWidget*, ui::Document& document) override {
+        saved.push_back(document.items().size());
+    }
 
     std::vector<ShownMessage> messages;
     QStringList started;
     std::vector<QUrl> opened;
     std::vector<QWidget*> announced;
+    ui::MemorySettings stored;
+    std::vector<std::size_t> printed; // the number of exercises handed over, each time
+    std::vector<std::size_t> saved;
     // When set, programs are really started through it and not recorded.
     std::function<bool(const QString&)> start;
     // Whether a program at that path can be started.

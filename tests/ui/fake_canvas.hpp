@@ -1,5 +1,5 @@
 // A canvas without a toolkit: Latin letters and digits half an em wide,
-// everything else a whole em, 96 DPI; it records what is drawn.
+// everything else a whole em, at 96 DPI times its scale; it records what is drawn.
 #pragma once
 
 #include "canvas.hpp"
@@ -11,13 +11,14 @@ namespace vornix::testing {
 
 class FakeCanvas : public ui::Canvas {
   public:
-    FakeCanvas(double width, double height) : width_(width), height_(height) {}
+    FakeCanvas(double width, double height, double scale = 1)
+        : width_(width), height_(height), scale_(scale) {}
 
     double width() const override { return width_; }
     double height() const override { return height_; }
-    double scale() const override { return 1; }
+    double scale() const override { return scale_; }
     ui::TextExtent measure(std::string_view text, double points) override {
-        const double em = points * 96 / 72;
+        const double em = points * 96 / 72 * scale_;
         double width = 0;
         for (const char c : text) {
             const auto byte = static_cast<unsigned char>(c);
@@ -32,6 +33,9 @@ class FakeCanvas : public ui::Canvas {
         strokes.emplace_back(points.begin(), points.end());
     }
     void disc(ui::Point centre, double, ui::Ink) override { discs.push_back(centre); }
+    void polygon(std::span<const ui::Point> points, ui::Ink) override {
+        polygons.emplace_back(points.begin(), points.end());
+    }
     void fill(ui::Ink) override {}
 
     struct Drawn {
@@ -42,10 +46,12 @@ class FakeCanvas : public ui::Canvas {
     std::vector<Drawn> texts;
     std::vector<std::vector<ui::Point>> strokes;
     std::vector<ui::Point> discs;
+    std::vector<std::vector<ui::Point>> polygons;
 
   private:
     double width_;
     double height_;
+    double scale_;
 };
 
 } // namespace vornix::testing

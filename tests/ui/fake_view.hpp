@@ -2,6 +2,7 @@
 // window's rules ask of it.
 #pragma once
 
+#include "document.hpp"
 #include "view.hpp"
 
 #include <map>
@@ -51,6 +52,16 @@ class FakeView : public ui::View {
         return !path.empty();
     }
     void show_message(const std::string& text) override { messages.push_back(text); }
+    void place(std::string_view control, const ui::Rect& twips) override {
+        places[std::string(control)] = twips;
+    }
+    void set_full_screen(bool on) override { full_screen = on; }
+    void flash(std::string_view control, std::string_view text) override {
+        captions[std::string(control)] = text;
+        announced.emplace_back(control);
+    }
+    void print(ui::Document& document) override { printed.push_back(document.items()); }
+    void save(ui::Document& document) override { saved.push_back(document.items()); }
 
     std::map<std::string, std::string, std::less<>> texts; // entry boxes, as typed
     std::map<std::string, std::string, std::less<>> captions;
@@ -71,6 +82,11 @@ class FakeView : public ui::View {
     std::vector<std::string> pictures;
     std::vector<std::string> started;
     std::vector<std::string> messages;
+    std::map<std::string, ui::Rect, std::less<>> places;
+    bool full_screen = false;
+    // What was handed to the printer and to the save dialog.
+    std::vector<std::vector<ui::DocumentItem>> printed;
+    std::vector<std::vector<ui::DocumentItem>> saved;
 
   private:
     static std::string get(const std::map<std::string, std::string, std::less<>>& values,

@@ -28,6 +28,43 @@ bool nice(double step) {
            std::fabs(mantissa - 5) < 1e-6;
 }
 
+bool apart(const ui::SceneText& a, const ui::SceneText& b) {
+    return a.baseline_left.x + a.extent.width <= b.baseline_left.x ||
+           b.baseline_left.x + b.extent.width <= a.baseline_left.x ||
+           a.baseline_left.y + a.extent.descent <= b.baseline_left.y - b.extent.ascent ||
+           b.baseline_left.y + b.extent.descent <= a.baseline_left.y - a.extent.ascent;
+}
+
+bool inside(const ui::Point& p, const ui::SceneText& t) {
+    return p.x > t.baseline_left.x && p.x < t.baseline_left.x + t.extent.width &&
+           p.y > t.baseline_left.y - t.extent.ascent && p.y < t.baseline_left.y + t.extent.descent;
+}
+
+// The labels of points, guides and the curve stay clear of one another, of
+// the tick labels and of the curve; ticks stay at nice steps.
+void expect_readable(const ui::Scene& scene, const std::string& what) {
+    EXPECT_TRUE(nice(scene.x_step)) << what << ": " << scene.x_step;
+    EXPECT_TRUE(nice(scene.y_step)) << what << ": " << scene.y_step;
+    for (std::size_t i = 0; i < scene.texts.size(); ++i) {
+        const ui::SceneText& label = scene.texts[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_TRUE(apart(label, scene.texts[j]))
+                << what << ": " << label.text << " / " << scene.texts[j].text;
+        }
+        for (const ui::SceneText& tick : scene.tick_labels) {
+            EXPECT_TRUE(apart(label, tick)) << what << ": " << label.text << " on " << tick.text;
+        }
+        for (const ui::SceneLines& line : scene.lines) {
+            if (line.ink != ui::Ink::Curve) {
+                continue;
+            }
+            EXPECT_TRUE(std::ranges::none_of(line.points,
+                                             [&](const ui::Point& p) { return inside(p, label); }))
+                << what << ": the curve runs through " << label.text;
+        }
+    }
+}
+
 class Scenes : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Scenes, MarksInViewNiceTicksLabelsApartAndOnlyNumbers) {
@@ -60,18 +97,11 @@ TEST_P(Scenes, MarksInViewNiceTicksLabelsApartAndOnlyNumbers) {
         EXPECT_TRUE(apart || a.baseline_left.x != b.baseline_left.x) << a.text << " / " << b.text;
     }
     EXPECT_GE(scene.tick_labels.size(), 4u);
-    // The labels of points, guides and the curve stay clear of one another.
-    for (std::size_t i = 0; i < scene.texts.size(); ++i) {
-        for (std::size_t j = 0; j < i; ++j) {
-            const ui::SceneText& a = scene.texts[i];
-            const ui::SceneText& b = scene.texts[j];
-            const bool apart =
-                a.baseline_left.x + a.extent.width <= b.baseline_left.x ||
-                b.baseline_left.x + b.extent.width <= a.baseline_left.x ||
-                a.baseline_left.y + a.extent.descent <= b.baseline_left.y - b.extent.ascent ||
-                b.baseline_left.y + b.extent.descent <= a.baseline_left.y - a.extent.ascent;
-            EXPECT_TRUE(apart) << a.text << " / " << b.text;
-        }
+    expect_readable(scene, c.name);
+    for (std::size_t i = 0; i < exercise.plot.marks.size(); ++i) {
+        const calc::PlotMark& mark = exercise.plot.marks[i];
+        EXPECT_NEAR(scene.dots[i].x, scene.x_offset + mark.x * scene.x_scale, 1e-6) << mark.label;
+        EXPECT_NEAR(scene.dots[i].y, scene.y_offset - mark.y * scene.y_scale, 1e-6) << mark.label;
     }
     for (const ui::SceneLines& lines : scene.lines) {
         for (const ui::Point& p : lines.points) {
@@ -84,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
     Plots, Scenes,
     ::testing::Values(
         Case{"textbook_parabola", {"1", "-3", "1"}, true},
+        Case{"vertex_on_a_tick", {"1", "2", "-3"}, true},
         Case{"vertex_near_the_crossings", {"1", "-3", "2"}, true},
         Case{"deep_vertex", {"1", "-8", "1"}, true}, Case{"no_crossing", {"3", "2", "1"}, true},
         Case{"linear", {"0", "3", "1"}, true}, Case{"line", {"3", "5", "-4", "-9"}, true},
@@ -95,6 +126,44 @@ INSTANTIATE_TEST_SUITE_P(
              true},
         Case{"far_from_the_origin", {"1", "-2000", "999999"}, false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// The wheel zooms about the pointer, a drag pans, and at every view the
+// ticks stay nice and the labels readable.
+TEST(GraphView, ZoomKeepsThePointUnderThePointerAndPanMovesWithIt) {
+    const calc::Exercise exercise = calc::evaluate_quadratic("1", "-3", "1");
+    FakeCanvas canvas(380, 432);
+    const ui::Scene fitted = ui::build_scene(exercise.plot, canvas);
+    const ui::Point pointer{230, 140};
+    const double x = ui::plane_x(fitted, pointer.x);
+    const double y = (fitted.y_offset - pointer.y) / fitted.y_scale;
+    const auto at = [](const ui::Scene& scene, double px, double py) {
+        return ui::Point{scene.x_offset + px * scene.x_scale, scene.y_offset - py * scene.y_scale};
+    };
+    for (const double factor : {1.25, 4.0, 0.8, 1e-5, 1e6}) {
+        const ui::GraphOptions options{1, ui::zoomed(fitted, factor, pointer), std::nullopt};
+        const ui::Scene scene = ui::build_scene(exercise.plot, canvas, options);
+        EXPECT_NEAR(at(scene, x, y).x, pointer.x, 1e-6) << factor;
+        EXPECT_NEAR(at(scene, x, y).y, pointer.y, 1e-6) << factor;
+        EXPECT_NEAR(scene.x_scale, fitted.x_scale * factor, fitted.x_scale * factor * 1e-9);
+        expect_readable(scene, "zoomed " + std::to_string(factor));
+    }
+    const ui::GraphOptions moved{1, ui::panned(fitted, 30, -20), std::nullopt};
+    const ui::Scene panned = ui::build_scene(exercise.plot, canvas, moved);
+    EXPECT_NEAR(at(panned, x, y).x, pointer.x + 30, 1e-6);
+    EXPECT_NEAR(at(panned, x, y).y, pointer.y - 20, 1e-6);
+    expect_readable(panned, "panned");
+}
+
+TEST(GraphView, ATracedPointSitsOnTheCurveWithItsCoordinates) {
+    const calc::Exercise exercise = calc::evaluate_quadratic("1", "-3", "1");
+    FakeCanvas canvas(380, 432);
+    const ui::Scene scene = ui::build_scene(exercise.plot, canvas, {1, std::nullopt, 2.5});
+    ASSERT_TRUE(scene.trace);
+    EXPECT_NEAR(scene.trace->x, scene.x_offset + 2.5 * scene.x_scale, 1e-9);
+    EXPECT_NEAR(scene.trace->y, scene.y_offset + 0.25 * scene.y_scale, 1e-9) << "y = −0.25";
+    EXPECT_EQ(std::ranges::count(scene.texts, std::string("(2.5, −0.25)"), &ui::SceneText::text),
+              1);
+}
 
 TEST(Scene, HugeNumbersAreLabelledInENotation) {
     const calc::Exercise exercise = calc::evaluate_quadratic("1E-300", "1", "1");

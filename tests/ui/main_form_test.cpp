@@ -26,7 +26,8 @@ class FakeWindows : public ui::Windows {
             auto& slot = window == ui::Secondary::QuadraticWorking ? quadratic : line;
             slot = std::make_unique<ui::WorkingForm>(
                 working_view,
-                window == ui::Secondary::QuadraticWorking ? ui::Topic::Quadratic : ui::Topic::Line);
+                window == ui::Secondary::QuadraticWorking ? ui::Topic::Quadratic : ui::Topic::Line,
+                settings);
             slot->load();
             return;
         }
@@ -41,6 +42,7 @@ class FakeWindows : public ui::Windows {
                                                          : nullptr;
     }
     FakeView working_view;
+    ui::MemorySettings settings;
     std::unique_ptr<ui::WorkingForm> quadratic;
     std::unique_ptr<ui::WorkingForm> line;
     bool is_shown = false;

@@ -75,7 +75,11 @@ TEST(CommandLineWin32, HelpAndVersionAnswerInAMessageBoxAndAnUnknownArgumentIsRe
         void show_message(HWND, const std::wstring& text) override { messages.push_back(text); }
         bool start_program(const std::wstring&) override { return false; }
         bool open_page(HWND, const std::wstring&) override { return false; }
+        ui::Settings& settings() override { return memory; }
+        void print(HWND, ui::Document&) override {}
+        void save(HWND, ui::Document&) override {}
         std::vector<std::wstring> messages;
+        ui::MemorySettings memory;
     } shown;
     EXPECT_EQ(win32::answer_command_line({"--version"}, shown), 0);
     EXPECT_EQ(win32::answer_command_line({"--help"}, shown), 0);

@@ -32,9 +32,23 @@ class FakeServices : public win32::Services {
         opened.push_back(sysinfo::utf8(address));
         return true;
     }
+    ui::Settings& settings() override { return *store; }
+    // What would have gone to the printer or into a file: the working's first line.
+    void print(HWND, ui::Document& document) override { printed.push_back(first_line(document)); }
+    void save(HWND, ui::Document& document) override { saved.push_back(first_line(document)); }
+
+    static std::string first_line(const ui::Document& document) {
+        const auto& items = document.items();
+        return items.empty() || items[0].lines.empty() ? "" : calc::linear_text(items[0].lines[0]);
+    }
+
     std::vector<std::string> messages;
     std::vector<std::string> started;
     std::vector<std::string> opened;
+    std::vector<std::string> printed;
+    std::vector<std::string> saved;
+    ui::MemorySettings memory;
+    ui::Settings* store = &memory;
 };
 
 // VORNIX_TEST_WINDOWS7 set: every call newer than Windows 7 is looked up as

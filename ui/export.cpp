@@ -1,0 +1,120 @@
+#include "export.hpp"
+
+#include "svg_canvas.hpp"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vornix::ui {
+namespace {
+
+bool ends_with_any_case(std::string_view path, std::string_view ending) {
+    return path.size() >= ending.size() &&
+           std::ranges::equal(path.substr(path.size() - ending.size()), ending,
+                              [](char a, char b) { return std::tolower(a) == b; });
+}
+
+// The files' contents, page by page, or why there are none.
+std::optional<std::vector<std::string>> contents(Document& document, FileKind kind,
+                                                 PageRenderer& renderer) {
+    std::vector<std::string> made;
+    switch (kind) {
+    case FileKind::Svg:
+        return svg_pages(document);
+    case FileKind::Pdf:
+        if (auto pdf = renderer.pdf(document)) {
+            made.push_back(std::move(*pdf));
+            return made;
+        }
+        return std::nullopt;
+    case FileKind::Png: {
+        for (std::size_t page = 0; page < std::max<std::size_t>(document.pages(), 1); ++page) {
+            auto png = renderer.png(document, page, kPngDpi);
+            if (!png) {
+                return std::nullopt;
+            }
+            made.push_back(std::move(*png));
+        }
+        return made;
+    }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FileKind> kind_of(std::string_view path) {
+    if (ends_with_any_case(path, ".pdf")) {
+        return FileKind::Pdf;
+    }
+    if (ends_with_any_case(path, ".png")) {
+        return FileKind::Png;
+    }
+    if (ends_with_any_case(path, ".svg")) {
+        return FileKind::Svg;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> svg_pages(Document& document) {
+    const PageSize page = a4_pixels(96);
+    SvgCanvas measuring(page.width, page.height);
+    const std::size_t count = document.lay_out(measuring);
+    std::vector<std::string> pages;
+    for (std::size_t index = 0; index < count; ++index) {
+        SvgCanvas canvas(page.width, page.height);
+        document.draw_page(index, canvas);
+        pages.push_back(canvas.document(page_foot(index, count), true));
+    }
+    return pages;
+}
+
+std::vector<std::string> numbered_names(const std::string& path, std::size_t count) {
+    if (count <= 1) {
+        return {path};
+    }
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t dot = path.rfind('.');
+    const std::size_t stem_end =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : path.size();
+    std::vector<std::string> names;
+    for (std::size_t page = 1; page <= count; ++page) {
+        names.push_back(path.substr(0, stem_end) + "-" + std::to_string(page) +
+                        path.substr(stem_end));
+    }
+    return names;
+}
+
+Saved save_document(Document& document, const std::string& path, PageRenderer& renderer) {
+    Saved saved;
+    const std::optional<FileKind> kind = kind_of(path);
+    if (!kind) {
+        saved.outcome = Saved::Outcome::UnknownKind;
+        saved.message = "无法保存为 " + path + "：文件名须以 .png、.svg 或 .pdf 结尾.";
+        return saved;
+    }
+    const std::optional<std::vector<std::string>> made = contents(document, *kind, renderer);
+    if (!made) {
+        saved.outcome = Saved::Outcome::Unsupported;
+        saved.message = *kind == FileKind::Pdf
+                            ? "这里不能直接写 PDF 文件：请用“打印”，选“Microsoft Print to PDF”."
+                            : "无法生成 " + path + " 的图像.";
+        return saved;
+    }
+    const std::vector<std::string> names = numbered_names(path, made->size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!renderer.write_file(names[i], (*made)[i])) {
+            for (const std::string& written : saved.files) {
+                renderer.remove_file(written);
+            }
+            saved.files.clear();
+            saved.outcome = Saved::Outcome::Failed;
+            saved.message = "无法写入文件 " + names[i] + "：请检查文件夹是否存在、能否写入.";
+            return saved;
+        }
+        saved.files.push_back(names[i]);
+    }
+    return saved;
+}
+
+} // namespace vornix::ui

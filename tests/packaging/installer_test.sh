@@ -2,16 +2,25 @@
 # The Windows installer under Wine, as a user and an administrator meet it:
 # refused on Windows Vista, a silent install, its files, shortcuts and Apps & features entry, the
 # installed program running with its window, a second install over the first
-# (still one entry), a silent uninstall, and nothing left behind.
-# Usage: installer_test.sh <setup.exe> <window_probe.exe> <scratch folder>
+# (still one entry), a silent uninstall, and nothing left behind. The 32-bit
+# installer installs into Program Files (x86) and writes its entry in the
+# registry's 32-bit view, where 64-bit Windows keeps a 32-bit program's.
+# Usage: installer_test.sh <setup.exe> <window_probe.exe> <scratch folder> [x64|x86]
 set -euo pipefail
 installer=$(realpath "$1")
 probe=$(realpath "$2")
+arch=${4:-x64}
 cd "$(dirname "$0")/../.."
 source dev/wine-env.sh "$3" without-high-dpi
 
 name='Vornix 求根及点坐标运算'
-folder="$WINEPREFIX/drive_c/Program Files/Vornix"
+program_files='Program Files'
+view=()
+if [ "$arch" = x86 ]; then
+    program_files='Program Files (x86)'
+    view=(/reg:32)
+fi
+folder="$WINEPREFIX/drive_c/$program_files/Vornix"
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name.lnk"
 desktop="$WINEPREFIX/drive_c/users/Public/Desktop/$name.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vornix'
@@ -28,10 +37,10 @@ check() { # description, then the test
 }
 # reg writes in the console's code page, 936 here.
 entry() {
-    wine reg query "$key" /v "$1" </dev/null 2>/dev/null | iconv -f GBK -t UTF-8 | tr -d '\r' |
+    wine reg query "$key" /v "$1" "${view[@]}" </dev/null 2>/dev/null | iconv -f GBK -t UTF-8 | tr -d '\r' |
         sed -n "s/.*$1 *REG_[A-Z]* *//p"
 }
-entries() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' </dev/null 2>/dev/null | grep -c 'Uninstall\\Vornix' || true; }
+entries() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "${view[@]}" </dev/null 2>/dev/null | grep -c 'Uninstall\\Vornix' || true; }
 
 # On a Windows older than 7 SP1 (Wine told it is Vista) it refuses and installs nothing.
 wine_reg_add 'HKCU\Software\Wine' /v Version /d vista
@@ -51,11 +60,11 @@ check "entry's name" test "$shown_name" = "$name"
 [ "$shown_name" = "$name" ] || echo "  read back: '$shown_name'"
 check "entry's version" test "$(entry DisplayVersion)" = "1.0.1"
 check "entry's publisher" test "$(entry Publisher)" = "Vornix"
-check "entry's icon" test "$(entry DisplayIcon)" = 'C:\Program Files\Vornix\vornix.exe,0'
-check "entry's uninstall string" test "$(entry UninstallString)" = '"C:\Program Files\Vornix\uninstall.exe"'
+check "entry's icon" test "$(entry DisplayIcon)" = "C:\\$program_files\\Vornix\\vornix.exe,0"
+check "entry's uninstall string" test "$(entry UninstallString)" = "\"C:\\$program_files\\Vornix\\uninstall.exe\""
 check "entry's size" test -n "$(entry EstimatedSize)"
 
-wine 'C:\Program Files\Vornix\vornix.exe' </dev/null >/dev/null 2>&1 &
+wine "C:\\$program_files\\Vornix\\vornix.exe" </dev/null >/dev/null 2>&1 &
 running=$!
 sleep 3
 check "installed program keeps running" kill -0 "$running"
@@ -69,7 +78,7 @@ check "the program is still there" test -f "$folder/vornix.exe"
 
 note="$WINEPREFIX/drive_c/users/Public/Desktop/笔记.txt"
 echo "a teacher's own file" >"$note"
-wine 'C:\Program Files\Vornix\uninstall.exe' /S </dev/null >/dev/null 2>&1
+wine "C:\\$program_files\\Vornix\\uninstall.exe" /S </dev/null >/dev/null 2>&1
 # The uninstaller runs from a copy of itself: wait for it to finish its work.
 for _ in $(seq 60); do
     [ -e "$folder" ] || break

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The 32-bit Windows program started and tested, as it runs on 64-bit Windows:
+# every Windows test of the 32-bit build (the core, GetKeyValue on the real
+# registry, each window in-process at 96 and 192 DPI and through Windows 7's
+# calls, High Contrast, the installer into Program Files (x86)), then the
+# built vornix.exe started with its window. It runs them under Wine 8.0 built
+# from Debian's source in its WoW64 mode (dev/wine-wow64.sh): Debian's own
+# 32-bit Wine needs a kernel that runs 32-bit Linux programs, which these
+# machines' kernel does not. Prints how long each step took.
+# Slow (Wine's first build takes an hour or more; then a few minutes): not
+# part of CI. Run it before a release, after dev/windows.sh.
+# Usage, as root on Debian 12:
+#   bash dev/windows-x86-check.sh [build folder, default build-windows-x86] [Wine's build folder,
+#                                  default build-wine-wow64, reused when it holds a build]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-windows-x86}
+wine_build=${2:-build-wine-wow64}
+started=$SECONDS
+timings=()
+step() { # ends the step before, names the next
+    if [ -n "${step_name:-}" ]; then
+        timings+=("$(printf '%-44s %6d s' "$step_name" $((SECONDS - step_started)))")
+    fi
+    step_name=$1
+    step_started=$SECONDS
+    [ -z "$1" ] || echo "== $1"
+}
+report() {
+    step ""
+    printf '%s\n' "${timings[@]}"
+    printf '%-44s %6d s\n' "in all" $((SECONDS - started))
+}
+trap report EXIT
+
+step "Wine in its WoW64 mode, built or reused"
+bash dev/setup.sh g++-mingw-w64-i686-posix mingw-w64-tools nsis locales fonts-arphic-uming \
+    fonts-arphic-ukai
+wine_loader=$(bash dev/wine-wow64.sh "$wine_build" | tail -n 1)
+# This Wine first on the PATH, for these scripts and for ctest's emulator.
+bin=$(realpath -m "$build")/wow64-bin
+mkdir -p "$bin"
+printf '#!/bin/sh\nexec "%s" "$@"\n' "$wine_loader" >"$bin/wine"
+printf '#!/bin/sh\nexec "%s" "$@"\n' "$(dirname "$wine_loader")/server/wineserver" >"$bin/wineserver"
+chmod +x "$bin/wine" "$bin/wineserver"
+export PATH="$bin:$PATH"
+
+step "building the 32-bit program and its tests"
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DVORNIX_WARNINGS_AS_ERRORS=ON >/dev/null
+nice -n 19 cmake --build "$build" -j"$(nproc)"
+file "$build/vornix.exe"
+
+step "fresh Wine prefixes, a 32-bit process in each"
+source dev/wine-env.sh "$build"
+# wine-env.sh's own trap stops the prefixes' servers; the timings still close the run.
+trap 'report; wineserver -k 2>/dev/null || true; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null || true' EXIT
+for prefix in "$WINEPREFIX" "$WINEPREFIX-192"; do
+    # A 32-bit process on 64-bit Windows sees PROCESSOR_ARCHITEW6432.
+    seen=$(WINEPREFIX=$prefix wine 'C:\windows\syswow64\cmd.exe' /c 'echo %PROCESSOR_ARCHITEW6432%' \
+        </dev/null 2>/dev/null | tr -d '\r')
+    [ "$seen" = AMD64 ] || { echo "no 32-bit process in $prefix (it saw '$seen')"; exit 1; }
+done
+echo "32-bit processes run in both prefixes"
+
+step "every Windows test of the 32-bit build"
+nice -n 19 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+step "starting the 32-bit vornix.exe"
+wine "$build/vornix.exe" </dev/null >/dev/null 2>&1 &
+running=$!
+for _ in $(seq 30); do
+    wine "$build/tests/packaging/window_probe.exe" VornixForm </dev/null >/dev/null 2>&1 && break
+    sleep 1
+done
+wine "$build/tests/packaging/window_probe.exe" VornixForm </dev/null ||
+    { echo "vornix.exe showed no main window"; exit 1; }
+kill -0 "$running" || { echo "vornix.exe did not keep running"; exit 1; }
+wine taskkill /f /im vornix.exe </dev/null >/dev/null 2>&1 || true
+wait "$running" 2>/dev/null || true
+echo "the 32-bit vornix.exe started and showed its main window"

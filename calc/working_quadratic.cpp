@@ -61,39 +61,6 @@ Prepared prepare(const QuadraticNumbers& n) {
     return p;
 }
 
-// n√r, the 1 left out.
-Formula surd(const Integer& n, const Integer& r) {
-    Line line;
-    if (n != 1) {
-        line << digits_of(n);
-    }
-    line << root({text(digits_of(r))});
-    return line;
-}
-
-// A root of the exact form, (m + n√r)/d, as the textbook sets it.
-Formula root_value(const RootForm& form) {
-    const Integer m(form.m);
-    const Integer n(form.n);
-    const Integer r(form.r);
-    const Integer d(form.d);
-    if (n == 0 || r == 1) {
-        return number(Exact(m) / Exact(d));
-    }
-    if (m == 0) {
-        Formula magnitude = surd(abs(n), r);
-        Line line;
-        if (n < 0) {
-            line << kMinus;
-        }
-        line << (d == 1 ? magnitude : Formula{fraction(magnitude, {text(digits_of(d))})});
-        return line;
-    }
-    Line top;
-    top << integer_text(m) << (n < 0 ? kMinus : "+") << surd(abs(n), r);
-    return d == 1 ? Formula(top) : Formula{fraction(top, {text(digits_of(d))})};
-}
-
 // "x₁=…，x₂=…." in the answer's order; "x₁=x₂=…." for a double root.
 Formula roots_line(std::string_view before, const ExactQuadratic& exact) {
     Line line;
@@ -108,16 +75,6 @@ Formula roots_line(std::string_view before, const ExactQuadratic& exact) {
 
 Formula integer(const Integer& value) {
     return {text(integer_text(value))};
-}
-
-// "x−4", "x+3/4": x moved by h.
-Formula shifted(const Exact& h) {
-    Line line;
-    line << "x";
-    if (h != 0) {
-        line << (h > 0 ? "+" : kMinus) << number(abs(h));
-    }
-    return line;
 }
 
 Working start(Method method, const Prepared& p) {
@@ -352,11 +309,6 @@ Working factor_method(const Prepared& p, const ExactQuadratic& exact) {
     return w;
 }
 
-std::string decimal(const Exact& value) {
-    std::string shown = show_exact(value);
-    return shown[0] == '-' ? std::string(kMinus) + shown.substr(1) : shown.substr(1);
-}
-
 // Coefficients too long for an exact form: the formula with the decimals.
 Working decimal_formula_method(const QuadraticNumbers& n) {
     Working w{Method::Formula, {}, {}};
@@ -366,7 +318,7 @@ Working decimal_formula_method(const QuadraticNumbers& n) {
     Line delta_line;
     delta_line << "Δ=b²" << kMinus << "4ac";
     if (too_long(delta)) {
-        delta_line << "≈" << decimal(n.delta);
+        delta_line << "≈" << rounded_decimal(n.delta);
     } else {
         delta_line << "=" << number(n.delta);
     }
@@ -374,9 +326,9 @@ Working decimal_formula_method(const QuadraticNumbers& n) {
     w.lines.push_back(std::move(delta_line) << (equal ? "，" : ">0，"));
     w.lines.push_back(Line() << (equal ? "方程有两个相等的实数根，" : "方程有两个不等的实数根，"));
     w.lines.push_back(Line() << "x=" << formula_line() << "，");
-    w.lines.push_back(Line() << "即 x₁≈" << decimal(n.roots->x1) << "，x₂≈" << decimal(n.roots->x2)
-                             << ".");
-    w.lines.push_back(Line() << "数字的位数太多，这里不能给出精确形式，以上是近似值.");
+    w.lines.push_back(Line() << "即 x₁≈" << rounded_decimal(n.roots->x1) << "，x₂≈"
+                             << rounded_decimal(n.roots->x2) << ".");
+    w.lines.push_back(Line() << kRoundedNote);
     return w;
 }
 

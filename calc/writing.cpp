@@ -165,6 +165,81 @@ Coefficient typed_coefficient(const Decimal& value) {
     return {zero, value.negative && !zero, one, {text(decimal_text(magnitude))}};
 }
 
+Formula surd(const Integer& n, const Integer& r) {
+    Line line;
+    if (n != 1) {
+        line << digits_of(n);
+    }
+    line << root({text(digits_of(r))});
+    return line;
+}
+
+Formula root_value(const RootForm& form) {
+    const Integer m(form.m);
+    const Integer n(form.n);
+    const Integer r(form.r);
+    const Integer d(form.d);
+    if (n == 0 || r == 1) {
+        return number(Exact(m) / Exact(d));
+    }
+    if (m == 0) {
+        Formula magnitude = surd(abs(n), r);
+        Line line;
+        if (n < 0) {
+            line << kMinus;
+        }
+        line << (d == 1 ? magnitude : Formula{fraction(magnitude, {text(digits_of(d))})});
+        return line;
+    }
+    Line top;
+    top << integer_text(m) << (n < 0 ? kMinus : "+") << surd(abs(n), r);
+    return d == 1 ? Formula(top) : Formula{fraction(top, {text(digits_of(d))})};
+}
+
+Formula shifted(const Exact& h) {
+    Line line;
+    line << "x";
+    if (h != 0) {
+        line << (h > 0 ? "+" : kMinus) << number(abs(h));
+    }
+    return line;
+}
+
+std::string rounded_decimal(const Exact& value) {
+    std::string shown = show_exact(value);
+    return shown[0] == '-' ? std::string(kMinus) + shown.substr(1) : shown.substr(1);
+}
+
+Formula Results::value(const Exact& v) {
+    if (short_fraction(v)) {
+        return number(v);
+    }
+    rounded_ = true;
+    return {text("≈" + rounded_decimal(v))};
+}
+
+Formula is(Formula value) {
+    const bool rounded = !value.empty() && value.front().kind == Math::Kind::Text &&
+                         value.front().text.starts_with("≈");
+    Line line;
+    if (!rounded) {
+        line << "=";
+    }
+    return std::move(line) << std::move(value);
+}
+
+Formula Results::equals(const Exact& v) {
+    return is(value(v));
+}
+
+Coefficient Results::coefficient(const Exact& v) {
+    if (short_fraction(v)) {
+        return coefficient_of(v);
+    }
+    rounded_ = true;
+    return {v == 0, v < 0, false, {text(rounded_decimal(abs(v)))}};
+}
+
 Formula polynomial(const Coefficient& square, const Coefficient& linear,
                    const Coefficient& constant, std::string_view letter) {
     Line line;
@@ -201,7 +276,7 @@ std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c
 
 std::string short_number(const Exact& value) {
     std::string text = fraction_text(value);
-    if (text.size() > 9) {
+    if (text.size() > 9 || too_long(text)) {
         text = show_exact(value, 4);
         text = text[0] == ' ' ? text.substr(1) : text;
     }
@@ -227,10 +302,12 @@ std::string linear_text(const Formula& formula) {
             const std::string written = detail::in_brackets_if_needed(linear_text(piece.parts[0])) +
                                         "/" +
                                         detail::in_brackets_if_needed(linear_text(piece.parts[1]));
-            // A fraction before a letter is its coefficient: "(2/3)x", not "2/3x".
+            // A fraction before a letter or a bracket is its coefficient:
+            // "(2/3)x", "(1/2)(x−6)²", not "2/3x".
             const bool coefficient =
                 i + 1 < formula.size() && formula[i + 1].kind == Math::Kind::Text &&
-                std::isalpha(static_cast<unsigned char>(formula[i + 1].text[0]));
+                (std::isalpha(static_cast<unsigned char>(formula[i + 1].text[0])) ||
+                 formula[i + 1].text.starts_with("("));
             line += coefficient ? "(" + written + ")" : written;
             break;
         }

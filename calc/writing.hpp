@@ -50,6 +50,18 @@ Formula data(const Exact& value);
 // A negative number in parentheses, as it is written after an operator: "(−3)".
 Formula bracketed(const Formula& signed_number, bool negative);
 
+// n√r, the 1 left out.
+Formula surd(const Integer& n, const Integer& r);
+// A root of the exact form, (m + n√r)/d, as the textbook sets it.
+Formula root_value(const RootForm& form);
+// "x−4", "x+3/4": x moved by h.
+Formula shifted(const Exact& h);
+// The value rounded as the answer rounds it, in the textbook's minus sign.
+std::string rounded_decimal(const Exact& value);
+
+inline constexpr std::string_view kRoundedNote =
+    "数字的位数太多，这里不能给出精确形式，以上是近似值.";
+
 // One coefficient of a polynomial: its sign and its magnitude as written.
 struct Coefficient {
     bool zero = false;
@@ -62,6 +74,24 @@ inline const Coefficient kNoTerm{true, false, false, {}};
 Coefficient coefficient_of(const Exact& value);      // results: fractions
 Coefficient data_coefficient(const Exact& value);    // data: short decimals as typed
 Coefficient typed_coefficient(const Decimal& value); // entries: exactly as typed
+
+// "=" and the value, or the value alone where it starts with "≈".
+Formula is(Formula value);
+
+// Results written exactly where they are short, else as rounded decimals
+// after "≈"; it remembers a rounding, for the note that closes the page.
+class Results {
+  public:
+    Formula value(const Exact& v);  // "−5/4", "≈−1.5E+300"
+    Formula equals(const Exact& v); // "=−5/4", "≈−1.5E+300"
+    // As a coefficient: its magnitude exact, or rounded without the "≈",
+    // which the caller writes before the whole expression.
+    Coefficient coefficient(const Exact& v);
+    bool rounded() const { return rounded_; }
+
+  private:
+    bool rounded_ = false;
+};
 
 // c₂·x² + c₁·x + c₀ with `letter` for x, zero terms left out: "x²−3x+1";
 // "0" when every one is zero. `power` names the square ("x²").

@@ -51,7 +51,7 @@ Exercise evaluate_quadratic(std::string_view a, std::string_view b, std::string_
     exercise.statement = detail::quadratic_statement(n);
     exercise.workings = detail::quadratic_workings(n, exact, exercise.default_working);
     exercise.plot = detail::quadratic_plot(n);
-    exercise.function = detail::quadratic_function(n, exact);
+    exercise.function = detail::quadratic_function(n, exact, exercise.plot);
     return exercise;
 }
 
@@ -73,7 +73,7 @@ Exercise evaluate_line(std::string_view x1, std::string_view y1, std::string_vie
     if (n.outcome == Outcome::Solved) {
         exercise.exact = detail::exact_line_of(n).text;
         exercise.workings.push_back(detail::line_working(n));
-        exercise.function = detail::line_function(n);
+        exercise.function = detail::line_function(n, exercise.plot);
     } else {
         // The function's page refuses as the working does, over the same graph.
         exercise.explanation = line_refusal(n);

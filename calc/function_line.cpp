@@ -22,7 +22,8 @@ Formula point(Results& results, const Exact& x, const Exact& y) {
 
 Formula direction(Results& results, const Exact& k) {
     return Line() << "解：因为 k" << results.equals(k)
-                  << (k > 0 ? ">0，所以 y 随 x 的增大而增大." : "<0，所以 y 随 x 的增大而减小.");
+                  << (sign_of(k) > 0 ? ">0，所以 y 随 x 的增大而增大."
+                                     : "<0，所以 y 随 x 的增大而减小.");
 }
 
 Formula proportional(Results& results, const Exact& k) {
@@ -49,15 +50,14 @@ Formula triangle(Results& results, const Exact& k, const Exact& b) {
     Line line;
     line << "直线与两条坐标轴围成的三角形的面积 S";
     if (short_fraction(across) && short_fraction(up)) {
-        line << "=" << fraction({text("1")}, {text("2")}) << "×" << number(across) << "×"
-             << number(up);
+        line << "=" << fraction(alone(text("1")), alone(text("2"))) << "×" << across << "×" << up;
     }
     return std::move(line) << results.equals(across * up / 2) << ".";
 }
 
 Formula translation(Results& results, const Exact& k, const Exact& b) {
     return Line() << "直线 " << line_equation(results, k, b) << " 可以由直线 "
-                  << line_equation(results, k, 0) << (b > 0 ? " 向上平移 " : " 向下平移 ")
+                  << line_equation(results, k, 0) << (sign_of(b) > 0 ? " 向上平移 " : " 向下平移 ")
                   << results.value(abs(b)) << " 个单位得到.";
 }
 
@@ -68,15 +68,15 @@ bool finite(const PlotPoint& p) {
 // What the page talks about, on the graph: y = kx through the origin, the
 // shift along the y axis, the triangle with the axes.
 void show_translation(Plot& plot, const Exact& k, const Exact& b) {
-    Results unused;
+    Results unreported;
     plot.base = true;
     plot.base_a = 0;
     plot.base_b = nearest_double(k);
-    plot.base_equation = linear_text(line_equation(unused, k, 0));
+    plot.base_equation = linear_text(line_equation(unreported, k, 0));
     const PlotPoint origin{0, 0};
     const PlotPoint intercept{0, nearest_double(b)};
     const PlotPoint crossing{nearest_double(-b / k), 0};
-    if (b == 0 || !finite(intercept)) {
+    if (sign_of(b) == 0 || !finite(intercept)) {
         return;
     }
     plot.arrows.push_back({origin, intercept});
@@ -91,10 +91,11 @@ FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formul
                                     Plot plot) {
     FunctionPage page;
     page.statement = Line() << "说出一次函数 " << function << " 的增减性，求它与坐标轴的交点"
-                            << (b == 0 ? "." : "及与坐标轴围成的三角形的面积.");
+                            << (sign_of(b) == 0 ? "." : "及与坐标轴围成的三角形的面积.");
     Results results;
+    page.lines.reserve(6);
     page.lines.push_back(direction(results, k));
-    if (b == 0) {
+    if (sign_of(b) == 0) {
         page.lines.push_back(proportional(results, k));
     } else {
         page.lines.push_back(y_crossing(results, b));
@@ -110,10 +111,10 @@ FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formul
     return page;
 }
 
-FunctionPage line_function(const LineNumbers& numbers) {
-    Results unused;
-    return straight_line_function(numbers.k, numbers.b, line_equation(unused, numbers.k, numbers.b),
-                                  line_plot(numbers));
+FunctionPage line_function(const LineNumbers& numbers, Plot plot) {
+    Results unreported;
+    return straight_line_function(numbers.k, numbers.b,
+                                  line_equation(unreported, numbers.k, numbers.b), std::move(plot));
 }
 
 } // namespace vornix::calc::detail

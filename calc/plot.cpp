@@ -4,6 +4,8 @@
 #include "working.hpp"
 #include "writing.hpp"
 
+#include <algorithm>
+
 namespace vornix::calc::detail {
 
 std::string coordinates(const Exact& x, const Exact& y) {
@@ -14,18 +16,10 @@ PlotMark mark(const Exact& x, const Exact& y, std::string label) {
     return {nearest_double(x), nearest_double(y), std::move(label)};
 }
 
-std::string equation_of(const Formula& right_side) {
-    return "y=" + linear_text(right_side);
-}
-
 namespace {
 
-std::string vertex_label(const Exact& h, const Exact& k, bool up, bool extremum) {
-    std::string label = "顶点 " + coordinates(h, k);
-    if (extremum) {
-        label += (up ? "，最小值 " : "，最大值 ") + short_number(k);
-    }
-    return label;
+std::string equation_of(const Formula& right_side) {
+    return "y=" + linear_text(right_side);
 }
 
 // A and B, left to right; whether one of them is C as well.
@@ -33,23 +27,23 @@ bool mark_crossings(Plot& plot, const Roots& roots) {
     const bool ordered = roots.x1 < roots.x2;
     const Exact& left = ordered ? roots.x1 : roots.x2;
     const Exact& right = ordered ? roots.x2 : roots.x1;
-    plot.marks.push_back(mark(left, 0, left == 0 ? "A（C）" : "A"));
-    plot.marks.push_back(mark(right, 0, right == 0 ? "B（C）" : "B"));
-    return left == 0 || right == 0;
+    plot.marks.push_back(mark(left, 0, sign_of(left) == 0 ? "A（C）" : "A"));
+    plot.marks.push_back(mark(right, 0, sign_of(right) == 0 ? "B（C）" : "B"));
+    return sign_of(left) == 0 || sign_of(right) == 0;
 }
 
 // y = bx + c of a = 0: its crossings with the axes.
 void mark_line_crossings(Plot& plot, const QuadraticNumbers& n) {
     const Exact x = n.roots->x1;
     plot.marks.push_back(mark(x, 0, coordinates(x, 0)));
-    if (x != 0) {
+    if (sign_of(x) != 0) {
         plot.marks.push_back(mark(0, n.c, coordinates(0, n.c)));
     }
 }
 
 } // namespace
 
-Plot quadratic_plot(const QuadraticNumbers& n, bool extremum) {
+Plot quadratic_plot(const QuadraticNumbers& n) {
     Plot plot;
     plot.curve = true;
     plot.a = nearest_double(n.a);
@@ -57,26 +51,34 @@ Plot quadratic_plot(const QuadraticNumbers& n, bool extremum) {
     plot.c = nearest_double(n.c);
     plot.equation = equation_of(polynomial(
         typed_coefficient(n.typed_a), typed_coefficient(n.typed_b), typed_coefficient(n.typed_c)));
-    if (n.a == 0) {
+    if (sign_of(n.a) == 0) {
         mark_line_crossings(plot, n);
         return plot;
     }
     const Exact h = -n.b / (2 * n.a);
     const Exact k = -n.delta / (4 * n.a);
-    const std::string vertex = vertex_label(h, k, n.a > 0, extremum);
+    const std::string vertex = "顶点 " + coordinates(h, k);
     // Points that coincide share one mark: a vertex on an axis is A or C.
-    bool c_marked = h == 0;
-    if (n.roots && n.delta == 0) {
+    bool c_marked = sign_of(h) == 0;
+    if (n.roots && sign_of(n.delta) == 0) {
         plot.marks.push_back(mark(h, 0, "A，" + vertex));
     } else {
         c_marked = (n.roots && mark_crossings(plot, *n.roots)) || c_marked;
-        plot.marks.push_back(mark(h, k, (h == 0 ? "C，" : "") + vertex));
+        plot.marks.push_back(mark(h, k, (sign_of(h) == 0 ? "C，" : "") + vertex));
     }
     if (!c_marked) {
         plot.marks.push_back(mark(0, n.c, "C"));
     }
     plot.guides.push_back({true, nearest_double(h), "x=" + short_number(h)});
     return plot;
+}
+
+void name_extremum(Plot& plot, const Exact& k, bool minimum) {
+    const auto vertex = std::ranges::find_if(
+        plot.marks, [](const PlotMark& m) { return m.label.find("顶点") != std::string::npos; });
+    if (vertex != plot.marks.end()) {
+        vertex->label += (minimum ? "，最小值 " : "，最大值 ") + short_number(k);
+    }
 }
 
 Plot line_plot(const LineNumbers& n) {

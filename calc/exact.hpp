@@ -27,6 +27,11 @@ using Exact = boost::multiprecision::number<boost::multiprecision::rational_adap
 inline int sign_of(const Exact& value) {
     return numerator(value).sign();
 }
+// Whether two values are equal: a reduced fraction is its numerator and its
+// denominator, where == compares the two by continued fractions.
+inline bool same_value(const Exact& a, const Exact& b) {
+    return numerator(a) == numerator(b) && denominator(a) == denominator(b);
+}
 // Whether the value is the whole number n.
 inline bool equals_whole(const Exact& value, int n) {
     return denominator(value) == 1 && numerator(value) == n;

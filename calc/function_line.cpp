@@ -37,15 +37,14 @@ Formula y_crossing(Results& results, const Exact& b) {
                   << point(results, 0, b) << "；";
 }
 
-Formula x_crossing(Results& results, const Exact& k, const Exact& b) {
-    const Exact x = -b / k;
+Formula x_crossing(Results& results, const Exact& x) {
     return Line() << "令 y=0，得 x" << results.equals(x) << "，直线与 x 轴交于点 "
                   << point(results, x, 0) << ".";
 }
 
-// S = ½·|b/k|·|b|: the two legs lie on the axes.
-Formula triangle(Results& results, const Exact& k, const Exact& b) {
-    const Exact across = abs(b / k);
+// S = ½·|b/k|·|b|: the two legs lie on the axes, to the crossings.
+Formula triangle(Results& results, const Exact& crossing, const Exact& b) {
+    const Exact across = abs(crossing);
     const Exact up = abs(b);
     Line line;
     line << "直线与两条坐标轴围成的三角形的面积 S";
@@ -67,7 +66,7 @@ bool finite(const PlotPoint& p) {
 
 // What the page talks about, on the graph: y = kx through the origin, the
 // shift along the y axis, the triangle with the axes.
-void show_translation(Plot& plot, const Exact& k, const Exact& b) {
+void show_translation(Plot& plot, const Exact& k, const Exact& b, const Exact& crossing_x) {
     Results unreported;
     plot.base = true;
     plot.base_a = 0;
@@ -75,7 +74,7 @@ void show_translation(Plot& plot, const Exact& k, const Exact& b) {
     plot.base_equation = linear_text(line_equation(unreported, k, 0));
     const PlotPoint origin{0, 0};
     const PlotPoint intercept{0, nearest_double(b)};
-    const PlotPoint crossing{nearest_double(-b / k), 0};
+    const PlotPoint crossing{nearest_double(crossing_x), 0};
     if (sign_of(b) == 0 || !finite(intercept)) {
         return;
     }
@@ -92,6 +91,7 @@ FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formul
     FunctionPage page;
     page.statement = Line() << "说出一次函数 " << function << " 的增减性，求它与坐标轴的交点"
                             << (sign_of(b) == 0 ? "." : "及与坐标轴围成的三角形的面积.");
+    const Exact crossing = -b / k; // with the x axis
     Results results;
     page.lines.reserve(6);
     page.lines.push_back(direction(results, k));
@@ -99,14 +99,14 @@ FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formul
         page.lines.push_back(proportional(results, k));
     } else {
         page.lines.push_back(y_crossing(results, b));
-        page.lines.push_back(x_crossing(results, k, b));
-        page.lines.push_back(triangle(results, k, b));
+        page.lines.push_back(x_crossing(results, crossing));
+        page.lines.push_back(triangle(results, crossing, b));
         page.lines.push_back(translation(results, k, b));
     }
     if (results.rounded()) {
         page.lines.push_back({text(std::string(kRoundedNote))});
     }
-    show_translation(plot, k, b);
+    show_translation(plot, k, b, crossing);
     page.plot = std::move(plot);
     return page;
 }

@@ -284,7 +284,8 @@ Result Results::value(const Exact& v) {
     if (short_fraction(v)) {
         return {v, {}, false};
     }
-    auto known = std::ranges::find(rounded_, v, &std::pair<Exact, std::string>::first);
+    auto known = std::ranges::find_if(rounded_,
+                                      [&v](const auto& done) { return same_value(done.first, v); });
     if (known == rounded_.end()) {
         rounded_.emplace_back(v, rounded_decimal(v));
         known = rounded_.end() - 1;

@@ -1,5 +1,5 @@
-// How long one GO's working and graph take to lay out: the exercise
-// evaluated once, every method's working typeset, and the graph's scene
+// How long one GO's pages take to lay out: the exercise evaluated once, every
+// method's working and the function's page typeset, and both pages' graphs
 // built, on a canvas that measures without a toolkit.
 // Run: build/bench/vornix_working_bench
 #include "exercise.hpp"
@@ -36,12 +36,15 @@ class MeasuringCanvas final : public ui::Canvas {
     void fill(ui::Ink) override {}
 };
 
+// Both pages: every method's working and the function's page, each with its graph.
 void lay_out(const calc::Exercise& exercise) {
     MeasuringCanvas canvas;
     for (const calc::Working& working : exercise.workings) {
         benchmark::DoNotOptimize(ui::typeset(working.lines, 12, 360, canvas));
     }
     benchmark::DoNotOptimize(ui::build_scene(exercise.plot, canvas));
+    benchmark::DoNotOptimize(ui::typeset(exercise.function.lines, 12, 360, canvas));
+    benchmark::DoNotOptimize(ui::build_scene(exercise.function.plot, canvas));
 }
 
 void quadratic(benchmark::State& state, std::string a, std::string b, std::string c) {
@@ -61,6 +64,8 @@ const std::string k34DigitsNegative = "-9.876543210987654321098765432109876";
 
 BENCHMARK_CAPTURE(quadratic, Textbook, "1", "-3", "1")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(quadratic, TextbookDecimals, "0.5", "-1", "-1")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(quadratic, TextbookVertexForm, "2", "-4", "-3")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(quadratic, ConstantFunction, "0", "0", "5")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(line, Textbook, "3", "5", "-4", "-9")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(quadratic, PrimeRadicand, "1", "1", "-999999937")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(quadratic, ThirtyFourDigits, k34Digits, k34DigitsNegative, "2.5")

@@ -99,21 +99,23 @@ std::string plain_form(const std::string& digits, long long exponent) {
 } // namespace
 
 std::string digits_of(const Integer& value) {
-    if (abs(value) <= std::numeric_limits<std::uint64_t>::max()) {
-        // Most numbers in a working fit a machine word.
+    // Most numbers in a working fit a machine word; one copy of the
+    // magnitude serves the test and the conversion.
+    const Integer magnitude = abs(value);
+    if (magnitude <= std::numeric_limits<std::uint64_t>::max()) {
         std::array<char, 24> buffer{};
         char* end = buffer.data();
-        if (value < 0) {
+        if (value.sign() < 0) {
             *end++ = '-';
         }
-        end = std::to_chars(end, buffer.data() + buffer.size(),
-                            abs(value).convert_to<std::uint64_t>())
-                  .ptr;
+        end =
+            std::to_chars(end, buffer.data() + buffer.size(), magnitude.convert_to<std::uint64_t>())
+                .ptr;
         return {buffer.data(), end};
     }
     // Eighteen digits at a time, from the right.
     constexpr std::uint64_t kChunk = 1'000'000'000'000'000'000ULL;
-    Integer rest = abs(value);
+    Integer rest = magnitude;
     std::string digits;
     while (rest != 0) {
         Integer quotient;

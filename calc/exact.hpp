@@ -21,6 +21,22 @@ using Integer = boost::multiprecision::number<IntegerBackend, boost::multiprecis
 using Exact = boost::multiprecision::number<boost::multiprecision::rational_adaptor<IntegerBackend>,
                                             boost::multiprecision::et_off>;
 
+// A comparison with a literal first makes a rational of 1024 bits of it,
+// which costs a hundred times more than reading the answer off the
+// numerator and the denominator, as these do.
+inline int sign_of(const Exact& value) {
+    return numerator(value).sign();
+}
+// Whether two values are equal: a reduced fraction is its numerator and its
+// denominator, where == compares the two by continued fractions.
+inline bool same_value(const Exact& a, const Exact& b) {
+    return numerator(a) == numerator(b) && denominator(a) == denominator(b);
+}
+// Whether the value is the whole number n.
+inline bool equals_whole(const Exact& value, int n) {
+    return denominator(value) == 1 && numerator(value) == n;
+}
+
 // An entry text read as mantissa * 10^exponent (exponent 0 for &H and &O).
 struct Decimal {
     bool negative = false;

@@ -1,4 +1,5 @@
-// The textbook's working for one exercise, from the numbers read for it.
+// The textbook's working, the function's properties and the graph for one
+// exercise, from the numbers read for it.
 #pragma once
 
 #include "exact.hpp"
@@ -18,5 +19,28 @@ Working line_working(const LineNumbers& numbers);
 // The exercise as a textbook states it.
 Formula quadratic_statement(const QuadraticNumbers& numbers);
 Formula line_statement(const LineNumbers& numbers);
+
+// The graph of a solved quadratic (its line when a = 0).
+Plot quadratic_plot(const QuadraticNumbers& numbers);
+// The vertex's label names the extremum too: "顶点 (1, −5)，最小值 −5".
+void name_extremum(Plot& plot, const Exact& k, bool minimum);
+// The two points and, when they give one, the line through them.
+Plot line_plot(const LineNumbers& numbers);
+// "(3/2, −5/4)", short numbers as a graph's label writes them.
+std::string coordinates(const Exact& x, const Exact& y);
+PlotMark mark(const Exact& x, const Exact& y, std::string label);
+
+// 函数的性质 of the quadratic window's y = ax² + bx + c: a solved exercise
+// with its exact form and its graph, which the page adds to; or a = b = 0,
+// the constant function y = c.
+FunctionPage quadratic_function(const QuadraticNumbers& numbers, const ExactQuadratic& exact,
+                                Plot plot);
+FunctionPage constant_function(const QuadraticNumbers& numbers);
+// 函数的性质 of the line a solved line exercise found, with its graph.
+FunctionPage line_function(const LineNumbers& numbers, Plot plot);
+// The properties of y = kx + b, k ≠ 0: `function` names it in the
+// statement ("y=2x−1"), `plot` its graph, which the page adds to.
+FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formula& function,
+                                    Plot plot);
 
 } // namespace vornix::calc::detail

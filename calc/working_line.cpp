@@ -21,6 +21,29 @@ Formula point(const Exact& x, const Exact& y) {
     return Line() << "(" << data(x) << ", " << data(y) << ")";
 }
 
+// The subtraction that leaves a positive coefficient of k.
+Formula subtract(const LineNumbers& n) {
+    const bool first_minus_second = n.x1 > n.x2;
+    const Exact dx = first_minus_second ? n.x1 - n.x2 : n.x2 - n.x1;
+    const Exact dy = first_minus_second ? n.y1 - n.y2 : n.y2 - n.y1;
+    Line subtracted;
+    subtracted << "两式相减，得 " << polynomial(kNoTerm, data_coefficient(dx), kNoTerm, "k") << "="
+               << data(dy);
+    if (dx != 1) { // k=dy alone needs no division
+        subtracted << "，k=" << number(n.k);
+    }
+    return std::move(subtracted) << ".";
+}
+
+// A point on the y axis gives b at once, which the other equation takes.
+Formula substitute_b(const LineNumbers& n) {
+    const bool first_on_axis = n.x1 == 0;
+    const Exact& x = first_on_axis ? n.x2 : n.x1;
+    const Exact& y = first_on_axis ? n.y2 : n.y1;
+    return Line() << "把 b=" << data(n.b) << " 代入 " << with_b(x, y) << "，得 k=" << number(n.k)
+                  << ".";
+}
+
 } // namespace
 
 Formula line_statement(const LineNumbers& n) {
@@ -35,19 +58,13 @@ Working line_working(const LineNumbers& n) {
                              << point(n.x2, n.y2) << "，所以");
     w.lines.push_back(
         {system({Line() << with_b(n.x1, n.y1) << "，", Line() << with_b(n.x2, n.y2) << "."})});
-    // The subtraction that leaves a positive coefficient of k.
-    const bool first_minus_second = n.x1 > n.x2;
-    const Exact dx = first_minus_second ? n.x1 - n.x2 : n.x2 - n.x1;
-    const Exact dy = first_minus_second ? n.y1 - n.y2 : n.y2 - n.y1;
-    Line subtracted;
-    subtracted << "两式相减，得 " << polynomial(kNoTerm, data_coefficient(dx), kNoTerm, "k") << "="
-               << data(dy);
-    if (dx != 1) { // k=dy alone needs no division
-        subtracted << "，k=" << number(n.k);
+    if (n.x1 == 0 || n.x2 == 0) {
+        w.lines.push_back(substitute_b(n));
+    } else {
+        w.lines.push_back(subtract(n));
+        w.lines.push_back(Line() << "把 k=" << number(n.k) << " 代入 " << with_b(n.x1, n.y1)
+                                 << "，得 b=" << number(n.b) << ".");
     }
-    w.lines.push_back(subtracted << ".");
-    w.lines.push_back(Line() << "把 k=" << number(n.k) << " 代入 " << with_b(n.x1, n.y1)
-                             << "，得 b=" << number(n.b) << ".");
     w.lines.push_back(Line() << "所以这个一次函数的解析式为 y="
                              << polynomial(kNoTerm, coefficient_of(n.k), coefficient_of(n.b))
                              << ".");

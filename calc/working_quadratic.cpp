@@ -36,62 +36,29 @@ Prepared prepare(const QuadraticNumbers& n) {
     };
     using boost::multiprecision::lcm;
     const Integer scale = lcm(lcm(denominator(n.a), denominator(n.b)), denominator(n.c));
-    Exact a = n.a * scale;
-    Exact b = n.b * scale;
-    Exact c = n.c * scale;
-    if (scale != 1) {
-        step("方程两边同乘以 " + digits_of(scale), a, b, c);
+    const Integer common = gcd(gcd(abs(numerator(n.a * scale)), abs(numerator(n.b * scale))),
+                               abs(numerator(n.c * scale)));
+    // A negative a goes with the division, or else with the multiplication,
+    // so that making it positive takes no line of its own.
+    const bool sign_divides = n.a < 0 && common > 1;
+    const Integer multiplier = n.a < 0 && !sign_divides ? Integer(-scale) : scale;
+    const Integer divisor = sign_divides ? Integer(-common) : common;
+    Exact a = n.a * multiplier;
+    Exact b = n.b * multiplier;
+    Exact c = n.c * multiplier;
+    if (multiplier != 1) {
+        step("方程两边同乘以 " + integer_text(multiplier), a, b, c);
     }
-    const Integer common = gcd(gcd(abs(numerator(a)), abs(numerator(b))), abs(numerator(c)));
-    if (common > 1) {
-        a /= common;
-        b /= common;
-        c /= common;
-        step("方程两边同除以 " + digits_of(common), a, b, c);
-    }
-    if (a < 0) {
-        a = -a;
-        b = -b;
-        c = -c;
-        step("方程两边同乘以 " + std::string(kMinus) + "1", a, b, c);
+    if (divisor != 1) {
+        a /= divisor;
+        b /= divisor;
+        c /= divisor;
+        step("方程两边同除以 " + integer_text(divisor), a, b, c);
     }
     p.a = numerator(a);
     p.b = numerator(b);
     p.c = numerator(c);
     return p;
-}
-
-// n√r, the 1 left out.
-Formula surd(const Integer& n, const Integer& r) {
-    Line line;
-    if (n != 1) {
-        line << digits_of(n);
-    }
-    line << root({text(digits_of(r))});
-    return line;
-}
-
-// A root of the exact form, (m + n√r)/d, as the textbook sets it.
-Formula root_value(const RootForm& form) {
-    const Integer m(form.m);
-    const Integer n(form.n);
-    const Integer r(form.r);
-    const Integer d(form.d);
-    if (n == 0 || r == 1) {
-        return number(Exact(m) / Exact(d));
-    }
-    if (m == 0) {
-        Formula magnitude = surd(abs(n), r);
-        Line line;
-        if (n < 0) {
-            line << kMinus;
-        }
-        line << (d == 1 ? magnitude : Formula{fraction(magnitude, {text(digits_of(d))})});
-        return line;
-    }
-    Line top;
-    top << integer_text(m) << (n < 0 ? kMinus : "+") << surd(abs(n), r);
-    return d == 1 ? Formula(top) : Formula{fraction(top, {text(digits_of(d))})};
 }
 
 // "x₁=…，x₂=…." in the answer's order; "x₁=x₂=…." for a double root.
@@ -108,16 +75,6 @@ Formula roots_line(std::string_view before, const ExactQuadratic& exact) {
 
 Formula integer(const Integer& value) {
     return {text(integer_text(value))};
-}
-
-// "x−4", "x+3/4": x moved by h.
-Formula shifted(const Exact& h) {
-    Line line;
-    line << "x";
-    if (h != 0) {
-        line << (h > 0 ? "+" : kMinus) << number(abs(h));
-    }
-    return line;
 }
 
 Working start(Method method, const Prepared& p) {
@@ -191,7 +148,7 @@ Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
     }
     if (delta == 0) {
         w.lines.push_back(std::move(delta_line) << "，");
-        w.lines.push_back(Line() << "方程有两个相等的实数根");
+        w.lines.push_back(Line() << "方程有两个相等的实数根，");
         Line line;
         line << "x₁=x₂=" << kMinus << fraction({text("b")}, {text("2a")}) << "=";
         if (p.b > 0) {
@@ -203,7 +160,7 @@ Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
         return w;
     }
     w.lines.push_back(std::move(delta_line) << ">0，");
-    w.lines.push_back(Line() << "方程有两个不等的实数根");
+    w.lines.push_back(Line() << "方程有两个不等的实数根，");
     w.lines.push_back(x_line(p, delta));
     w.lines.push_back(roots_line("即 ", exact));
     return w;
@@ -271,12 +228,14 @@ Working square_method(const Prepared& p, const ExactQuadratic& exact) {
         w.lines.push_back(Line() << "(" << shifted(h) << ")²=" << number(q) << ".");
         w.equations.push_back(record(1, 2 * h, h * h - q));
     }
+    // With b = 0 there is nothing to complete: the square root is taken at once.
+    const std::string_view taken = b == 0 ? "直接开平方，得 " : "由此可得 ";
     if (q < 0) {
         w.lines.push_back(Line() << "因为任何实数的平方都不会是负数，所以方程没有实数根.");
     } else if (q == 0) {
-        w.lines.push_back(roots_line("由此可得 ", exact));
+        w.lines.push_back(roots_line(taken, exact));
     } else {
-        w.lines.push_back(Line() << "由此可得 " << shifted(h) << "=" << plus_minus_root(q) << "，");
+        w.lines.push_back(Line() << taken << shifted(h) << "=" << plus_minus_root(q) << "，");
         w.equations.push_back(record(1, 2 * h, h * h - q));
         w.lines.push_back(roots_line("", exact));
     }
@@ -317,34 +276,37 @@ Working factor_method(const Prepared& p, const ExactQuadratic& exact) {
     Working w = start(Method::Factoring, p);
     const Factor first = factor_of(exact.x1);
     const Factor second = factor_of(exact.x2);
+    const bool twice = exact.x1.text == exact.x2.text;
+    if (twice && is_plain_x(first)) {
+        // x²=0 is its own factored form: the roots follow from it at once.
+        w.lines.push_back(roots_line("", exact));
+        return w;
+    }
     const auto product =
         record(Exact(first.q * second.q), Exact(-(first.q * second.p + second.q * first.p)),
                Exact(first.p * second.p));
+    // The factors in the order the product writes them: a plain x in front.
+    const bool swapped = !twice && is_plain_x(second) && !is_plain_x(first);
+    const Factor& left = swapped ? second : first;
+    const Factor& right = swapped ? first : second;
     Line factored;
     factored << "因式分解，得 ";
-    if (exact.x1.text == exact.x2.text) {
-        factored << (is_plain_x(first) ? first.written : in_brackets(first)) << "²";
-    } else if (is_plain_x(first) || is_plain_x(second)) {
-        factored << "x" << in_brackets(is_plain_x(first) ? second : first);
+    if (twice) {
+        factored << in_brackets(left) << "²";
     } else {
-        factored << in_brackets(first) << in_brackets(second);
+        factored << (is_plain_x(left) ? left.written : in_brackets(left)) << in_brackets(right);
     }
     w.lines.push_back(std::move(factored) << "=0.");
     w.equations.push_back(product);
     Line split;
-    split << "于是得 " << first.written << "=0";
-    if (exact.x1.text != exact.x2.text) {
-        split << " 或 " << second.written << "=0";
+    split << "于是得 " << left.written << "=0";
+    if (!twice) {
+        split << " 或 " << right.written << "=0";
     }
     w.lines.push_back(std::move(split) << "，");
     w.equations.push_back(product);
     w.lines.push_back(roots_line("", exact));
     return w;
-}
-
-std::string decimal(const Exact& value) {
-    std::string shown = show_exact(value);
-    return shown[0] == '-' ? std::string(kMinus) + shown.substr(1) : shown.substr(1);
 }
 
 // Coefficients too long for an exact form: the formula with the decimals.
@@ -356,17 +318,17 @@ Working decimal_formula_method(const QuadraticNumbers& n) {
     Line delta_line;
     delta_line << "Δ=b²" << kMinus << "4ac";
     if (too_long(delta)) {
-        delta_line << "≈" << decimal(n.delta);
+        delta_line << "≈" << rounded_decimal(n.delta);
     } else {
         delta_line << "=" << number(n.delta);
     }
     const bool equal = n.delta == 0;
     w.lines.push_back(std::move(delta_line) << (equal ? "，" : ">0，"));
-    w.lines.push_back(Line() << (equal ? "方程有两个相等的实数根" : "方程有两个不等的实数根"));
+    w.lines.push_back(Line() << (equal ? "方程有两个相等的实数根，" : "方程有两个不等的实数根，"));
     w.lines.push_back(Line() << "x=" << formula_line() << "，");
-    w.lines.push_back(Line() << "即 x₁≈" << decimal(n.roots->x1) << "，x₂≈" << decimal(n.roots->x2)
-                             << ".");
-    w.lines.push_back(Line() << "数字的位数太多，这里不能给出精确形式，以上是近似值.");
+    w.lines.push_back(Line() << "即 x₁≈" << rounded_decimal(n.roots->x1) << "，x₂≈"
+                             << rounded_decimal(n.roots->x2) << ".");
+    w.lines.push_back(Line() << kRoundedNote);
     return w;
 }
 

@@ -49,12 +49,18 @@ Formula magnitude_of(const Exact& magnitude) {
     if (denominator(magnitude) == 1) {
         return {text(digits_of(numerator(magnitude)))};
     }
-    return {fraction({text(digits_of(numerator(magnitude)))},
-                     {text(digits_of(denominator(magnitude)))})};
+    return alone(fraction(alone(text(digits_of(numerator(magnitude)))),
+                          alone(text(digits_of(denominator(magnitude))))));
+}
+
+bool unit(const Exact& value) {
+    return equals_whole(value, 1) || equals_whole(value, -1);
 }
 
 Formula signed_formula(bool negative, Formula magnitude) {
-    if (negative) {
+    if (negative && magnitude.front().kind == Math::Kind::Text) {
+        magnitude.front().text.insert(0, kMinus); // "−3" in one run, no new piece
+    } else if (negative) {
         magnitude.insert(magnitude.begin(), text(std::string(kMinus)));
     }
     return magnitude;
@@ -87,12 +93,25 @@ Math text(std::string run) {
     return {Math::Kind::Text, std::move(run), {}};
 }
 
+// The parts are moved in one by one: a braced list would copy them.
 Math fraction(Formula top, Formula bottom) {
-    return {Math::Kind::Fraction, {}, {std::move(top), std::move(bottom)}};
+    Math piece{Math::Kind::Fraction, {}, {}};
+    piece.parts.reserve(2);
+    piece.parts.push_back(std::move(top));
+    piece.parts.push_back(std::move(bottom));
+    return piece;
 }
 
 Math root(Formula radicand) {
-    return {Math::Kind::Root, {}, {std::move(radicand)}};
+    Math piece{Math::Kind::Root, {}, {}};
+    piece.parts.push_back(std::move(radicand));
+    return piece;
+}
+
+Formula alone(Math piece) {
+    Formula formula;
+    formula.push_back(std::move(piece));
+    return formula;
 }
 
 Math system(std::vector<Formula> equations) {
@@ -101,34 +120,82 @@ Math system(std::vector<Formula> equations) {
 
 Line& Line::operator<<(std::string_view run) & {
     if (!formula_.empty() && formula_.back().kind == Math::Kind::Text) {
-        formula_.back().text += run;
+        std::string& words = formula_.back().text;
+        // A run grows piece by piece to a sentence: room for one at the
+        // first growth spares the reallocations on the way.
+        constexpr std::size_t kSentence = 128;
+        if (words.size() + run.size() > words.capacity()) {
+            words.reserve(std::max({kSentence, 2 * words.capacity(), words.size() + run.size()}));
+        }
+        words += run;
     } else {
-        formula_.push_back(text(std::string(run)));
+        add(text(std::string(run)));
     }
     return *this;
 }
 
 Line& Line::operator<<(Math piece) & {
-    if (piece.kind == Math::Kind::Text) {
+    if (piece.kind == Math::Kind::Text && !formula_.empty() &&
+        formula_.back().kind == Math::Kind::Text) {
         return *this << std::string_view(piece.text);
     }
-    formula_.push_back(std::move(piece));
+    add(std::move(piece));
     return *this;
 }
 
 Line& Line::operator<<(Formula formula) & {
+    if (formula_.empty()) {
+        formula_ = std::move(formula); // its runs are joined already
+        return *this;
+    }
     for (Math& piece : formula) {
         *this << std::move(piece);
     }
     return *this;
 }
 
+void Line::add(Math piece) {
+    // Room for a line's usual pieces at once, not one reallocation each.
+    constexpr std::size_t kPieces = 6;
+    if (formula_.capacity() == 0) {
+        formula_.reserve(kPieces);
+    }
+    formula_.push_back(std::move(piece));
+}
+
 std::string integer_text(const Integer& value) {
     return value < 0 ? std::string(kMinus) + digits_of(Integer(-value)) : digits_of(value);
 }
 
+Line& Line::operator<<(const Exact& result) & {
+    Integer top = numerator(result);
+    if (top.sign() < 0) {
+        *this << kMinus;
+        top = -top;
+    }
+    if (!short_fraction(result)) {
+        // The display form starts with the sign, written already.
+        return *this << "≈" << std::string_view(show_exact(result)).substr(1);
+    }
+    if (denominator(result) == 1) {
+        return *this << digits_of(top);
+    }
+    return *this << fraction(alone(text(digits_of(top))),
+                             alone(text(digits_of(denominator(result)))));
+}
+
+Line& Line::operator<<(const Result& result) & {
+    if (!result.rounded.empty()) {
+        return *this << "≈" << result.rounded;
+    }
+    if (result.relation) {
+        *this << "=";
+    }
+    return *this << result.value;
+}
+
 Formula number(const Exact& value) {
-    return signed_formula(value < 0, magnitude_of(abs(value)));
+    return Line() << value;
 }
 
 Formula data(const Exact& value) {
@@ -136,7 +203,7 @@ Formula data(const Exact& value) {
     if (places <= 0) {
         return number(value);
     }
-    return signed_formula(value < 0, {text(decimal_digits(abs(value), places))});
+    return signed_formula(sign_of(value) < 0, {text(decimal_digits(abs(value), places))});
 }
 
 Formula bracketed(const Formula& signed_number, bool negative) {
@@ -149,20 +216,100 @@ Formula bracketed(const Formula& signed_number, bool negative) {
 }
 
 Coefficient coefficient_of(const Exact& value) {
-    return {value == 0, value < 0, abs(value) == 1, magnitude_of(abs(value))};
+    return {sign_of(value) == 0, sign_of(value) < 0, unit(value), magnitude_of(abs(value))};
 }
 
 Coefficient data_coefficient(const Exact& value) {
     Formula magnitude = data(abs(value));
-    return {value == 0, value < 0, abs(value) == 1, std::move(magnitude)};
+    return {sign_of(value) == 0, sign_of(value) < 0, unit(value), std::move(magnitude)};
 }
 
 Coefficient typed_coefficient(const Decimal& value) {
     const bool zero = value.mantissa == 0;
     Decimal magnitude = value;
     magnitude.negative = false;
-    const bool one = !zero && to_exact(magnitude) == 1;
-    return {zero, value.negative && !zero, one, {text(decimal_text(magnitude))}};
+    std::string written = decimal_text(magnitude);
+    const bool one = written == "1"; // however it was typed: "1.0", "0.1E1"
+    return {zero, value.negative && !zero, one, alone(text(std::move(written)))};
+}
+
+Formula surd(const Integer& n, const Integer& r) {
+    Line line;
+    if (n != 1) {
+        line << digits_of(n);
+    }
+    line << root({text(digits_of(r))});
+    return line;
+}
+
+Formula root_value(const RootForm& form) {
+    const Integer m(form.m);
+    const Integer n(form.n);
+    const Integer r(form.r);
+    const Integer d(form.d);
+    if (n == 0 || r == 1) {
+        return number(Exact(m) / Exact(d));
+    }
+    if (m == 0) {
+        Formula magnitude = surd(abs(n), r);
+        Line line;
+        if (n < 0) {
+            line << kMinus;
+        }
+        line << (d == 1 ? std::move(magnitude)
+                        : alone(fraction(std::move(magnitude), alone(text(digits_of(d))))));
+        return line;
+    }
+    Line top;
+    top << integer_text(m) << (n < 0 ? kMinus : "+") << surd(abs(n), r);
+    return d == 1 ? Formula(std::move(top))
+                  : alone(fraction(std::move(top), alone(text(digits_of(d)))));
+}
+
+Formula shifted(const Exact& h) {
+    Line line;
+    line << "x";
+    if (sign_of(h) != 0) {
+        line << (sign_of(h) > 0 ? "+" : kMinus) << number(abs(h));
+    }
+    return line;
+}
+
+std::string rounded_decimal(const Exact& value) {
+    std::string shown = show_exact(value);
+    return shown[0] == '-' ? std::string(kMinus) + shown.substr(1) : shown.substr(1);
+}
+
+Result Results::value(const Exact& v) {
+    if (short_fraction(v)) {
+        return {v, {}, false};
+    }
+    auto known = std::ranges::find_if(rounded_,
+                                      [&v](const auto& done) { return same_value(done.first, v); });
+    if (known == rounded_.end()) {
+        rounded_.emplace_back(v, rounded_decimal(v));
+        known = rounded_.end() - 1;
+    }
+    return {v, known->second, false};
+}
+
+std::string_view relation(const Formula& value) {
+    const bool rounded = !value.empty() && value.front().kind == Math::Kind::Text &&
+                         value.front().text.starts_with("≈");
+    return rounded ? "" : "=";
+}
+
+Result Results::equals(const Exact& v) {
+    Result written = value(v);
+    written.relation = true;
+    return written;
+}
+
+Coefficient Results::coefficient(const Exact& v) {
+    if (short_fraction(v)) {
+        return coefficient_of(v);
+    }
+    return {false, sign_of(v) < 0, false, alone(text(value(abs(v)).rounded))};
 }
 
 Formula polynomial(const Coefficient& square, const Coefficient& linear,
@@ -201,7 +348,7 @@ std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c
 
 std::string short_number(const Exact& value) {
     std::string text = fraction_text(value);
-    if (text.size() > 9) {
+    if (text.size() > 9 || too_long(text)) {
         text = show_exact(value, 4);
         text = text[0] == ' ' ? text.substr(1) : text;
     }
@@ -227,10 +374,12 @@ std::string linear_text(const Formula& formula) {
             const std::string written = detail::in_brackets_if_needed(linear_text(piece.parts[0])) +
                                         "/" +
                                         detail::in_brackets_if_needed(linear_text(piece.parts[1]));
-            // A fraction before a letter is its coefficient: "(2/3)x", not "2/3x".
+            // A fraction before a letter or a bracket is its coefficient:
+            // "(2/3)x", "(1/2)(x−6)²", not "2/3x".
             const bool coefficient =
                 i + 1 < formula.size() && formula[i + 1].kind == Math::Kind::Text &&
-                std::isalpha(static_cast<unsigned char>(formula[i + 1].text[0]));
+                (std::isalpha(static_cast<unsigned char>(formula[i + 1].text[0])) ||
+                 formula[i + 1].text.starts_with("("));
             line += coefficient ? "(" + written + ")" : written;
             break;
         }

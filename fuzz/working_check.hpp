@@ -12,18 +12,15 @@
 
 namespace vornix::fuzzing {
 
-// The exercise's working and plot as the working window receives them: every
-// method's working has lines, which read as linear text, and the plot's
-// numbers are no NaN (the layout and graph targets take it from there).
-inline void check(const calc::Exercise& exercise) {
-    for (const calc::Working& working : exercise.workings) {
-        if (working.lines.empty() || calc::linear_text(working).empty()) {
-            std::abort();
-        }
-    }
-    calc::linear_text(exercise.statement);
-    const calc::Plot& plot = exercise.plot;
-    if (!std::isfinite(plot.a) || !std::isfinite(plot.b) || !std::isfinite(plot.c)) {
+inline bool finite(const calc::PlotPoint& point) {
+    return std::isfinite(point.x) && std::isfinite(point.y);
+}
+
+// A plot's numbers are no NaN, and those of its curves and arrows are finite
+// (the layout and graph targets take it from there).
+inline void check(const calc::Plot& plot) {
+    if (!std::isfinite(plot.a) || !std::isfinite(plot.b) || !std::isfinite(plot.c) ||
+        !std::isfinite(plot.base_a) || !std::isfinite(plot.base_b)) {
         std::abort();
     }
     for (const calc::PlotMark& mark : plot.marks) {
@@ -36,6 +33,38 @@ inline void check(const calc::Exercise& exercise) {
             std::abort();
         }
     }
+    for (const auto& arrow : plot.arrows) {
+        if (!finite(arrow[0]) || !finite(arrow[1])) {
+            std::abort();
+        }
+    }
+    if (!std::ranges::all_of(plot.region, [](const calc::PlotPoint& p) { return finite(p); })) {
+        std::abort();
+    }
+}
+
+// The exercise as the working window receives it: every method's working
+// has lines, which read as linear text; the function's page has lines or
+// says why it has none, never both; and both plots pass the check above.
+inline void check(const calc::Exercise& exercise) {
+    for (const calc::Working& working : exercise.workings) {
+        if (working.lines.empty() || calc::linear_text(working).empty()) {
+            std::abort();
+        }
+    }
+    calc::linear_text(exercise.statement);
+    check(exercise.plot);
+    const calc::FunctionPage& page = exercise.function;
+    if (page.lines.empty() == page.explanation.empty()) {
+        std::abort();
+    }
+    for (const calc::Formula& line : page.lines) {
+        if (calc::linear_text(line).empty()) {
+            std::abort();
+        }
+    }
+    calc::linear_text(page.statement);
+    check(page.plot);
 }
 
 // Entries a class would type: at most ten characters, from 1E-4 to 1E+6 in

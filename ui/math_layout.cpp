@@ -1,6 +1,7 @@
 #include "math_layout.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -182,6 +183,7 @@ class Setter {
     void text_atoms(std::string_view text, double points, std::vector<Box>& out, bool& break_next) {
         std::string pending;
         bool after_opening = false;
+        bool script_before = false; // the last character was a raised or lowered digit
         const auto flush = [&] {
             if (!pending.empty()) {
                 out.push_back(word(pending, points));
@@ -195,18 +197,22 @@ class Setter {
             const std::string_view character = text.substr(at, length);
             at += length;
             const char32_t c = code_point(character);
+            const bool after_script = std::exchange(script_before, false);
             const auto script = std::ranges::find(kScripts, c, &Script::character);
             if (script != std::end(kScripts)) {
                 flush();
                 const double small = points * 0.7;
                 out.push_back(word(std::string(script->digit), small,
                                    script->raised ? -0.38 * em_ : 0.18 * em_));
+                script_before = true;
                 continue;
             }
             if (c == U' ') {
+                // A point's coordinates, "(1, −5)", stay on one line.
+                const bool in_point = pending.ends_with(',');
                 pending += character;
                 flush();
-                break_next = true;
+                break_next = !in_point;
                 continue;
             }
             if (!is_wide(c) && c != U'=') {
@@ -216,9 +222,14 @@ class Setter {
                 pending += character;
                 continue;
             }
+            // "x=", "k=", "x₁=": an equation's first side stays with its "=".
+            const bool after_letter =
+                c == U'=' &&
+                ((pending.size() == 1 && std::isalpha(static_cast<unsigned char>(pending[0]))) ||
+                 (pending.empty() && after_script));
             flush();
             out.push_back(word(std::string(character), points));
-            out.back().break_before = !after_opening && (break_next || !closes(c));
+            out.back().break_before = !after_opening && !after_letter && (break_next || !closes(c));
             break_next = c == U'，';
             after_opening = opens(c);
         }

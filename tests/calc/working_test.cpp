@@ -6,6 +6,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -43,7 +44,7 @@ TEST_P(TextbookWorking, EveryMethodReadsAsTheTextbookWritesIt) {
 
 const std::string kFormula_1_m3_1 = "解：a=1，b=−3，c=1.\n"
                                     "Δ=b²−4ac=(−3)²−4×1×1=5>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=(3±√5)/(2×1)=(3±√5)/2，\n"
                                     "即 x₁=(3−√5)/2，x₂=(3+√5)/2.";
 
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Method::CompletingSquare,
                  {{Method::Formula, "解：a=1，b=−8，c=1.\n"
                                     "Δ=b²−4ac=(−8)²−4×1×1=60>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=(8±√60)/(2×1)=(8±2√15)/2=4±√15，\n"
                                     "即 x₁=4−√15，x₂=4+√15."},
                   {Method::CompletingSquare, "解：移项，得 x²−8x=−1.\n"
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Method::Formula,
                  {{Method::Formula, "解：a=2，b=−4，c=−3.\n"
                                     "Δ=b²−4ac=(−4)²−4×2×(−3)=40>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=(4±√40)/(2×2)=(4±2√10)/4=(2±√10)/2，\n"
                                     "即 x₁=(2−√10)/2，x₂=(2+√10)/2."},
                   {Method::CompletingSquare, "解：移项，得 2x²−4x=3.\n"
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Method::Factoring,
                  {{Method::Formula, "解：a=1，b=−1，c=−2.\n"
                                     "Δ=b²−4ac=(−1)²−4×1×(−2)=9>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=(1±√9)/(2×1)=(1±3)/2，\n"
                                     "即 x₁=−1，x₂=2."},
                   {Method::CompletingSquare, "解：移项，得 x²−x=2.\n"
@@ -107,12 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
                  Method::Factoring,
                  {{Method::Formula, "解：a=4，b=0，c=−9.\n"
                                     "Δ=b²−4ac=0²−4×4×(−9)=144>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=±√144/(2×4)=±12/8=±3/2，\n"
                                     "即 x₁=−3/2，x₂=3/2."},
                   {Method::CompletingSquare, "解：移项，得 4x²=9.\n"
                                              "二次项系数化为1，得 x²=9/4.\n"
-                                             "由此可得 x=±3/2，\n"
+                                             "直接开平方，得 x=±3/2，\n"
                                              "x₁=−3/2，x₂=3/2."},
                   {Method::Factoring, "解：因式分解，得 (2x+3)(2x−3)=0.\n"
                                       "于是得 2x+3=0 或 2x−3=0，\n"
@@ -122,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Method::Factoring,
                  {{Method::Formula, "解：a=1，b=6，c=9.\n"
                                     "Δ=b²−4ac=6²−4×1×9=0，\n"
-                                    "方程有两个相等的实数根\n"
+                                    "方程有两个相等的实数根，\n"
                                     "x₁=x₂=−b/(2a)=−6/(2×1)=−3."},
                   {Method::CompletingSquare, "解：移项，得 x²+6x=−9.\n"
                                              "配方，得 x²+6x+3²=−9+3²，\n"
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{Method::Formula, "解：方程两边同乘以 2，得 x²−2x−2=0.\n"
                                     "a=1，b=−2，c=−2.\n"
                                     "Δ=b²−4ac=(−2)²−4×1×(−2)=12>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=(2±√12)/(2×1)=(2±2√3)/2=1±√3，\n"
                                     "即 x₁=1−√3，x₂=1+√3."},
                   {Method::CompletingSquare, "解：方程两边同乘以 2，得 x²−2x−2=0.\n"
@@ -176,22 +177,19 @@ INSTANTIATE_TEST_SUITE_P(
         Textbook{"negative_a_keeps_the_answers_order",
                  {"-2", "4", "6"},
                  Method::Factoring,
-                 {{Method::Formula, "解：方程两边同除以 2，得 −x²+2x+3=0.\n"
-                                    "方程两边同乘以 −1，得 x²−2x−3=0.\n"
+                 {{Method::Formula, "解：方程两边同除以 −2，得 x²−2x−3=0.\n"
                                     "a=1，b=−2，c=−3.\n"
                                     "Δ=b²−4ac=(−2)²−4×1×(−3)=16>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=(2±√16)/(2×1)=(2±4)/2，\n"
                                     "即 x₁=3，x₂=−1."},
-                  {Method::CompletingSquare, "解：方程两边同除以 2，得 −x²+2x+3=0.\n"
-                                             "方程两边同乘以 −1，得 x²−2x−3=0.\n"
+                  {Method::CompletingSquare, "解：方程两边同除以 −2，得 x²−2x−3=0.\n"
                                              "移项，得 x²−2x=3.\n"
                                              "配方，得 x²−2x+1²=3+1²，\n"
                                              "(x−1)²=4.\n"
                                              "由此可得 x−1=±2，\n"
                                              "x₁=3，x₂=−1."},
-                  {Method::Factoring, "解：方程两边同除以 2，得 −x²+2x+3=0.\n"
-                                      "方程两边同乘以 −1，得 x²−2x−3=0.\n"
+                  {Method::Factoring, "解：方程两边同除以 −2，得 x²−2x−3=0.\n"
                                       "因式分解，得 (x−3)(x+1)=0.\n"
                                       "于是得 x−3=0 或 x+1=0，\n"
                                       "x₁=3，x₂=−1."}}},
@@ -200,11 +198,68 @@ INSTANTIATE_TEST_SUITE_P(
                  Method::Formula,
                  {{Method::Formula, "解：a=1E-30，b=1，c=1.\n"
                                     "Δ=b²−4ac≈1>0，\n"
-                                    "方程有两个不等的实数根\n"
+                                    "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)，\n"
                                     "即 x₁≈−1E+30，x₂≈−1.\n"
                                     "数字的位数太多，这里不能给出精确形式，以上是近似值."}}}),
     [](const testing::TestParamInfo<Textbook>& info) { return std::string(info.param.name); });
+
+// Where a student would notice: at most two lines of preparation, no
+// factoring of what is already a product, the factors in the order written,
+// and a point on the y axis giving b at once.
+TEST(WorkingStyle, OneMethodReadsAsAStudentExpectsIt) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> entries;
+        Method method;
+        std::string text;
+    };
+    for (const Row& row : {
+             Row{"sign_with_the_multiplication",
+                 {"-0.5", "1", "1"},
+                 Method::CompletingSquare,
+                 "解：方程两边同乘以 −2，得 x²−2x−2=0.\n"
+                 "移项，得 x²−2x=2.\n"
+                 "配方，得 x²−2x+1²=2+1²，\n"
+                 "(x−1)²=3.\n"
+                 "由此可得 x−1=±√3，\n"
+                 "x₁=1+√3，x₂=1−√3."},
+             Row{"sign_with_the_division",
+                 {"-0.3", "0.6", "0.9"},
+                 Method::Factoring,
+                 "解：方程两边同乘以 10，得 −3x²+6x+9=0.\n"
+                 "方程两边同除以 −3，得 x²−2x−3=0.\n"
+                 "因式分解，得 (x−3)(x+1)=0.\n"
+                 "于是得 x−3=0 或 x+1=0，\n"
+                 "x₁=3，x₂=−1."},
+             Row{"already_a_square",
+                 {"2", "0", "0"},
+                 Method::Factoring,
+                 "解：方程两边同除以 2，得 x²=0.\n"
+                 "x₁=x₂=0."},
+             Row{"factors_in_the_written_order",
+                 {"2", "1", "0"},
+                 Method::Factoring,
+                 "解：因式分解，得 x(2x+1)=0.\n"
+                 "于是得 x=0 或 2x+1=0，\n"
+                 "x₁=−1/2，x₂=0."},
+             Row{"point_on_the_y_axis_gives_b",
+                 {"0", "1", "1", "3"},
+                 Method::Undetermined,
+                 "解：设这个一次函数的解析式为 y=kx+b.\n"
+                 "因为 y=kx+b 的图象过点 (0, 1) 与 (1, 3)，所以\n"
+                 "⎧ b=1，\n"
+                 "⎩ k+b=3.\n"
+                 "把 b=1 代入 k+b=3，得 k=2.\n"
+                 "所以这个一次函数的解析式为 y=2x+1."},
+         }) {
+        const Exercise exercise = evaluate(row.entries);
+        const auto working =
+            std::ranges::find(exercise.workings, row.method, &vornix::calc::Working::method);
+        ASSERT_NE(working, exercise.workings.end()) << row.name;
+        EXPECT_EQ(linear_text(*working), row.text) << row.name;
+    }
+}
 
 TEST(ExerciseInWords, RefusalsAndFaultsSayWhyInsteadOfAWorking) {
     struct Row {

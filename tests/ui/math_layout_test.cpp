@@ -97,14 +97,14 @@ TEST(Typeset, AFractionsBarSpansTheWiderOfItsParts) {
 }
 
 // No line of a wrapped working starts with a closing sign or ends with an
-// opening bracket, at any width.
+// opening bracket, at any width; "x=1" and a point's "(1, −5)" stay whole.
 TEST(Typeset, WrappedChineseNeverStartsALineWithClosingPunctuation) {
     const Math half{Math::Kind::Fraction, {}, {{text("1")}, {text("2")}}};
     const std::vector<Formula> lines{
-        {text("所以抛物线的顶点是（1, −5），对称轴是直线 x=1；当 x<1 时，y 随 x 的增大而减小："
+        {text("所以抛物线的顶点是 (1, −5)，对称轴是直线 x=1；当 x<1 时，y 随 x 的增大而减小："
               "当 x>1 时。y 随 x 的增大而增大！是吗？"),
-         half, text("，"), half, text(")，得。")}};
-    constexpr std::string_view kClosing[] = {"，", "。", "：", "；", "！", "？", "）", ")"};
+         half, text("，（"), half, text(")，得。")}};
+    constexpr std::string_view kClosing[] = {"，", "。", "：", "；", "！", "？", "）", ")", "−5)", "=1"};
     for (double width = 40; width <= 420; width += 7) {
         FakeCanvas canvas(width, 300);
         const ui::Typeset set = ui::typeset(lines, 12, width, canvas);

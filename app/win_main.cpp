@@ -1,8 +1,9 @@
+#include "console.hpp"
 #include "program.hpp"
 
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 #include <windows.h>
 
@@ -16,7 +17,10 @@ void __verbose_terminate_handler() {
         try {
             std::rethrow_exception(error);
         } catch (const std::exception& exception) {
-            std::fprintf(stderr, "vornix: %s\n", exception.what());
+            // Not the C library's stderr, whose locking adds imports Windows 7's
+            // loader is not checked for (win32/static-imports.txt).
+            vornix::win32::write_to_console("vornix: " + std::string(exception.what()) + "\n",
+                                            true);
         } catch (...) {
         }
     }

@@ -36,16 +36,19 @@ class CountingRegistry : public Registry {
     std::unique_ptr<Registry> real_ = make_system_registry();
 };
 
+// The reader reads the registry's 64-bit view, where System Information
+// registers itself, also from the 32-bit program: the test writes there too.
+// (A 32-bit process writing without the flag lands in WOW6432Node.)
 class WindowsRegistry : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, wide(kKey).c_str(), 0, nullptr, 0,
-                                  KEY_ALL_ACCESS, nullptr, &key_, nullptr),
+                                  KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key_, nullptr),
                   ERROR_SUCCESS);
     }
     void TearDown() override {
         RegCloseKey(key_);
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, wide(kKey).c_str());
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, wide(kKey).c_str(), KEY_WOW64_64KEY, 0);
     }
     void put_text(const wchar_t* name, const std::wstring& text) {
         RegSetValueExW(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
@@ -84,6 +87,21 @@ TEST_F(WindowsRegistry, LongValuesMissingValuesAndMissingKeysReadAsNothing) {
     EXPECT_EQ(value, "");
     EXPECT_FALSE(read(kKey + "\\absent", "PATH", value));
     EXPECT_EQ(registry.opens, registry.closes);
+}
+
+TEST_F(WindowsRegistry, AValueOnlyInThe32BitViewIsNotRead) {
+    HKEY key32 = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, wide(kKey).c_str(), 0, nullptr, 0,
+                              KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key32, nullptr),
+              ERROR_SUCCESS);
+    const std::wstring text = L"C:\\32\\msinfo32.exe";
+    RegSetValueExW(key32, L"ONLY32", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key32);
+    std::string value = "before";
+    const bool found = read(kKey, "ONLY32", value);
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, wide(kKey).c_str(), KEY_WOW64_32KEY, 0);
+    EXPECT_FALSE(found) << value;
 }
 
 } // namespace

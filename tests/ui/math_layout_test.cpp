@@ -104,7 +104,8 @@ TEST(Typeset, WrappedChineseNeverStartsALineWithClosingPunctuation) {
         {text("所以抛物线的顶点是 (1, −5)，对称轴是直线 x=1；当 x<1 时，y 随 x 的增大而减小："
               "当 x>1 时。y 随 x 的增大而增大！是吗？"),
          half, text("，（"), half, text(")，得。")}};
-    constexpr std::string_view kClosing[] = {"，", "。", "：", "；", "！", "？", "）", ")", "−5)", "=1"};
+    constexpr std::string_view kClosing[] = {"，", "。", "：", "；",  "！",
+                                             "？", "）", ")",  "−5)", "=1"};
     for (double width = 40; width <= 420; width += 7) {
         FakeCanvas canvas(width, 300);
         const ui::Typeset set = ui::typeset(lines, 12, width, canvas);

@@ -400,15 +400,10 @@ void WorkingForm::move_trace(int ticks) {
 void WorkingForm::trace(std::optional<double> x, bool announce) {
     trace_x_ = x;
     // The point stays in view: the view follows it.
-    if (x && scene_ && graph_window_) {
+    if (x && scene_) {
         const double at = scene_->x_offset + *x * scene_->x_scale;
         if (at < scene_->left || at > scene_->right) {
-            graph_window_->centre_x = *x;
-        }
-    } else if (x && scene_) {
-        const double at = scene_->x_offset + *x * scene_->x_scale;
-        if (at < scene_->left || at > scene_->right) {
-            GraphWindow moved = window_of(*scene_);
+            GraphWindow moved = graph_window_.value_or(window_of(*scene_));
             moved.centre_x = *x;
             graph_window_ = moved;
         }

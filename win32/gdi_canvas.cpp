@@ -153,6 +153,15 @@ void* GdiCanvas::smooth_graphics() {
     return graphics;
 }
 
+std::vector<GdiPlus::PointF> GdiCanvas::plus_points(std::span<const ui::Point> points) const {
+    std::vector<GdiPlus::PointF> at;
+    at.reserve(points.size());
+    for (const ui::Point& point : points) {
+        at.push_back({float(point.x + surface_.origin.x), float(point.y + surface_.origin.y)});
+    }
+    return at;
+}
+
 void GdiCanvas::lines(std::span<const ui::Point> points, double width, ui::Ink ink, bool dashed) {
     if (points.size() < 2) {
         return;
@@ -162,11 +171,7 @@ void GdiCanvas::lines(std::span<const ui::Point> points, double width, ui::Ink i
         lines_by_gdi(points, width, ink, dashed);
         return;
     }
-    std::vector<GdiPlus::PointF> at;
-    at.reserve(points.size());
-    for (const ui::Point& point : points) {
-        at.push_back({float(point.x + surface_.origin.x), float(point.y + surface_.origin.y)});
-    }
+    const std::vector<GdiPlus::PointF> at = plus_points(points);
     void* graphics = smooth_graphics();
     void* pen = nullptr;
     plus.create_pen(argb(colour(ink)), float(width), GdiPlus::kUnitPixel, &pen);
@@ -224,11 +229,7 @@ void GdiCanvas::polygon(std::span<const ui::Point> points, ui::Ink ink) {
         polygon_by_gdi(points, ink);
         return;
     }
-    std::vector<GdiPlus::PointF> at;
-    at.reserve(points.size());
-    for (const ui::Point& point : points) {
-        at.push_back({float(point.x + surface_.origin.x), float(point.y + surface_.origin.y)});
-    }
+    const std::vector<GdiPlus::PointF> at = plus_points(points);
     void* graphics = smooth_graphics();
     void* brush = nullptr;
     plus.create_solid_fill(argb(colour(ink)), &brush);

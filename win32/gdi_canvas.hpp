@@ -6,6 +6,7 @@
 
 #include "canvas.hpp"
 #include "fonts.hpp"
+#include "gdi_plus.hpp"
 
 #include <windows.h>
 
@@ -68,6 +69,7 @@ class GdiCanvas final : public ui::Canvas {
     COLORREF colour(ui::Ink ink) const;
     int x_of(double x) const;
     int y_of(double y) const;
+    std::vector<GdiPlus::PointF> plus_points(std::span<const ui::Point> points) const;
     void* smooth_graphics();
     void lines_by_gdi(std::span<const ui::Point> points, double width, ui::Ink ink, bool dashed);
     void polygon_by_gdi(std::span<const ui::Point> points, ui::Ink ink);

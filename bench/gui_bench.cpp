@@ -84,6 +84,15 @@ void QuadraticGoOneMebibyteOfDigitsEach(benchmark::State& state) {
 void LineGoOneMebibyteOfDigitsEach(benchmark::State& state) {
     click_go(state, "Command3", "Label16", {"Text4", "Text5", "Text6", "Text7"}, kMebibyteOfDigits);
 }
+QWidget* shown_working_window() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == "frmWorking" && top->isVisible()) {
+            return top;
+        }
+    }
+    return QApplication::activeWindow();
+}
+
 // The double-click on the answer, up to the window drawn whole once (its
 // working and its graph included); the window is closed between rounds.
 void WorkingWindowFirstFrame(benchmark::State& state) {
@@ -96,10 +105,7 @@ void WorkingWindowFirstFrame(benchmark::State& state) {
     auto* answer = window.findChild<QLabel*>("Label4");
     for (auto _ : state) {
         QTest::mouseDClick(answer, Qt::LeftButton);
-        QWidget* working = QApplication::activeWindow();
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            working = top->objectName() == "frmWorking" && top->isVisible() ? top : working;
-        }
+        QWidget* working = shown_working_window();
         benchmark::DoNotOptimize(working->grab());
         state.PauseTiming();
         working->close();
@@ -119,10 +125,7 @@ void graph_step(benchmark::State& state, bool pan) {
     fill(window, {"Text1", "Text2", "Text3"}, {});
     window.findChild<QPushButton*>("Command1")->click();
     QTest::mouseDClick(window.findChild<QLabel*>("Label4"), Qt::LeftButton);
-    QWidget* working = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        working = top->objectName() == "frmWorking" && top->isVisible() ? top : working;
-    }
+    QWidget* working = shown_working_window();
     working->resize(1920, 1040);
     QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);
     QTest::keyClick(working, Qt::Key_Equal, Qt::ControlModifier);

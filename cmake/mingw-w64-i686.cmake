@@ -1,5 +1,5 @@
 # Cross-builds the 32-bit Windows program with Debian's MinGW-w64 (posix
-# threads); its tests are not run under Wine here (see dev/windows.sh).
+# threads); dev/windows-x86-check.sh runs its tests under Wine's WoW64 mode.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)

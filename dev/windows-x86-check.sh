@@ -3,19 +3,20 @@
 # every Windows test of the 32-bit build (the core, GetKeyValue on the real
 # registry, each window in-process at 96 and 192 DPI and through Windows 7's
 # calls, High Contrast, the installer into Program Files (x86)), then the
-# built vornix.exe started with its window. It runs them under Wine 8.0 built
-# from Debian's source in its WoW64 mode (dev/wine-wow64.sh): Debian's own
-# 32-bit Wine needs a kernel that runs 32-bit Linux programs, which these
-# machines' kernel does not. Prints how long each step took.
-# Slow (Wine's first build takes an hour or more; then a few minutes): not
-# part of CI. Run it before a release, after dev/windows.sh.
+# built vornix.exe started with its window. It runs them under Wine 10.0 in its
+# WoW64 mode, from Debian 13 in a root of its own (dev/wine-wow64.sh): Debian
+# 12's own 32-bit Wine needs a kernel that runs 32-bit Linux programs, which
+# these machines' kernel does not. Prints how long each step took.
+# Slow (its first run sets up the root: a few minutes; the tests under Wine
+# take longer than the 64-bit ones): not part of CI. Run it before a release,
+# after dev/windows.sh.
 # Usage, as root on Debian 12:
-#   bash dev/windows-x86-check.sh [build folder, default build-windows-x86] [Wine's build folder,
-#                                  default build-wine-wow64, reused when it holds a build]
+#   bash dev/windows-x86-check.sh [build folder, default build-windows-x86] [Wine's root,
+#                                  default ~/.cache/vornix/wine-wow64, reused when it is there]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows-x86}
-wine_build=${2:-build-wine-wow64}
+wine_root=${2:-$HOME/.cache/vornix/wine-wow64}
 started=$SECONDS
 timings=()
 step() { # ends the step before, names the next
@@ -33,17 +34,14 @@ report() {
 }
 trap report EXIT
 
-step "Wine in its WoW64 mode, built or reused"
-bash dev/setup.sh g++-mingw-w64-i686-posix mingw-w64-tools nsis locales fonts-arphic-uming \
-    fonts-arphic-ukai
-wine_loader=$(bash dev/wine-wow64.sh "$wine_build" | tail -n 1)
+step "Wine in its WoW64 mode, set up or reused"
+bash dev/setup.sh g++-mingw-w64-i686-posix mingw-w64-tools nsis locales
+mkdir -p "$build"
 # This Wine first on the PATH, for these scripts and for ctest's emulator.
-bin=$(realpath -m "$build")/wow64-bin
-mkdir -p "$bin"
-printf '#!/bin/sh\nexec "%s" "$@"\n' "$wine_loader" >"$bin/wine"
-printf '#!/bin/sh\nexec "%s" "$@"\n' "$(dirname "$wine_loader")/server/wineserver" >"$bin/wineserver"
-chmod +x "$bin/wine" "$bin/wineserver"
+bin=$(bash dev/wine-wow64.sh "$wine_root" "$build" | tail -n 1)
 export PATH="$bin:$PATH"
+unshare_wine() { bash dev/wine-wow64.sh --unmount "$wine_root"; }
+trap 'report; unshare_wine' EXIT
 
 step "building the 32-bit program and its tests"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release \
@@ -54,7 +52,8 @@ file "$build/vornix.exe"
 step "fresh Wine prefixes, a 32-bit process in each"
 source dev/wine-env.sh "$build"
 # wine-env.sh's own trap stops the prefixes' servers; the timings still close the run.
-trap 'report; wineserver -k 2>/dev/null || true; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null || true' EXIT
+trap 'report; wineserver -k 2>/dev/null || true; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null || true
+      unshare_wine' EXIT
 for prefix in "$WINEPREFIX" "$WINEPREFIX-192"; do
     # A 32-bit process on 64-bit Windows sees PROCESSOR_ARCHITEW6432.
     seen=$(WINEPREFIX=$prefix wine 'C:\windows\syswow64\cmd.exe' /c 'echo %PROCESSOR_ARCHITEW6432%' \

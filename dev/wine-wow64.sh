@@ -1,84 +1,85 @@
 #!/usr/bin/env bash
-# Builds Wine 8.0 from Debian 12's own source package in its WoW64 mode
-# (--enable-archs=i386,x86_64): 32-bit Windows programs then run inside a
-# 64-bit Wine process, with no 32-bit Linux library and no emulator. Debian's
-# wine32 needs a kernel that runs 32-bit Linux programs, which these machines'
-# kernel does not; through qemu-i386-static it fails to start.
-# The build stays in its folder and is reused: a second run only checks it.
-# Prints the folder's wine loader on its last line.
-# Usage, as root on Debian 12: bash dev/wine-wow64.sh [folder, default build-wine-wow64]
+# Wine in its WoW64 mode, where 32-bit Windows programs run inside a 64-bit
+# Wine process with no 32-bit Linux library and no emulator: Debian 13's Wine
+# 10.0 (wine64 and libwine) in a Debian 13 root beside this Debian 12 system,
+# with the 32-bit Windows modules of Debian's own libwine:i386 put where the
+# 64-bit Wine looks for them. Debian 12's 32-bit Wine needs a kernel that runs
+# 32-bit Linux programs, which these machines' kernel does not, and Debian 12's
+# Wine 8.0 built in this mode cannot draw from a 32-bit program (about a
+# hundred of its GDI calls, CreateCompatibleDC among them, had no 32-bit path
+# yet: they return 0).
+# The root is made once and reused; it lives outside the project, so that
+# cleaning the build folders never reaches into it. The folders named after it
+# are shared with the root under the same paths (with /tmp), so that the
+# programs, the build folders and the Wine prefixes keep their paths. Prints,
+# on its last line, a folder holding `wine` and `wineserver` that run inside
+# the root. `--unmount` takes the shared folders out of the root again.
+# Usage, as root on Debian 12:
+#   bash dev/wine-wow64.sh [root, default ~/.cache/vornix/wine-wow64] [folder ...]
+#   bash dev/wine-wow64.sh --unmount [root]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dir=$(realpath -m "${1:-build-wine-wow64}")
-src=$dir/src
-mkdir -p "$dir"
+unmount_only=false
+if [ "${1:-}" = --unmount ]; then
+    unmount_only=true
+    shift
+fi
+root=$(realpath -m "${1:-$HOME/.cache/vornix/wine-wow64}")
+shift || true
+shared=(/tmp "$PWD" "$@")
+version=10.0~repack-6
+wine_dir=/usr/lib/x86_64-linux-gnu/wine
 
-if [ -x "$src/wine" ] && [ -f "$dir/built" ]; then
-    echo "$src/wine"
+# Deepest first; lazily, as a Wine server may still be ending.
+unmount_all() {
+    awk -v root="$root/" 'index($2, root) == 1 { print $2 }' /proc/mounts | sort -r |
+        while read -r target; do umount -l "$target"; done
+}
+if $unmount_only; then
+    unmount_all
     exit 0
 fi
 
-# apt-get source and build-dep read Debian's source lists, which a fresh
-# machine may not have.
-if ! apt-cache showsrc wine 2>/dev/null | grep -q '^Package: wine$'; then
-    cat >/etc/apt/sources.list.d/debian-sources.sources <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-    apt-get update -qq
-fi
-export DEBIAN_FRONTEND=noninteractive
-if ! dpkg-checkbuilddeps -d "$(apt-cache showsrc wine | sed -n 's/^Build-Depends: //p' | head -n 1)" \
-    /dev/null 2>/dev/null; then
-    apt-get build-dep -y -qq --no-install-recommends wine >/dev/null
-fi
-bash dev/setup.sh dpkg-dev quilt autoconf g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-
-if [ ! -f "$src/prepared" ]; then
-    rm -rf "$src"
-    (cd "$dir" && apt-get source -qq --download-only wine 2>/dev/null)
-    dpkg-source -x --skip-patches "$(ls "$dir"/wine_8.0*.dsc | head -n 1)" "$src" >/dev/null
-    cd "$src"
-    # Debian's patches, except the one that takes zlib from the system: Wine's
-    # own copy builds for both architectures.
-    sed -i '/system\/zlib.patch/d' debian/patches/series
-    QUILT_PATCHES=debian/patches quilt push -aq >/dev/null
-    # What Debian's rules generate before configuring (their repack leaves
-    # generated files out).
-    ./debian/scripts/generate server/trace.generated make_requests
-    ./debian/scripts/generate server/request.generated make_requests
-    ./tools/make_unicode
-    ./tools/make_requests
-    (cd dlls/dsound && ./make_fir)
-    (cd dlls/opengl32 && ./make_opengl)
-    (cd dlls/winevulkan && ./make_vulkan -x /usr/share/vulkan/registry/vk.xml)
-    ln -sf /usr/share/misc/config.sub tools
-    ln -sf /usr/share/misc/config.guess tools
-    sed -n 's/^\tln -sf \(\.\.\/\.\.\/[^ ]*\.svg\) \([^ ]*\.svg\)$/\1 \2/p' debian/rules |
-        while read -r target link; do ln -sf "$target" "$link"; done
-    autoreconf -fi >/dev/null 2>&1
-    touch prepared
-    cd - >/dev/null
+if [ ! -f "$root/ready-$version" ]; then
+    bash dev/setup.sh debootstrap curl
+    unmount_all
+    rm -rf --one-file-system "$root"
+    mkdir -p "$(dirname "$root")"
+    debootstrap --variant=minbase trixie "$root" http://deb.debian.org/debian >"$root.log" 2>&1 ||
+        { tail -n 20 "$root.log"; exit 1; }
+    mount -t proc proc "$root/proc"
+    chroot "$root" /bin/sh -c "export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq &&
+        apt-get install -y -qq --no-install-recommends wine64=$version libwine=$version \
+            fonts-arphic-uming fonts-arphic-ukai locales &&
+        localedef -i zh_CN -f UTF-8 zh_CN.UTF-8" >>"$root.log" 2>&1 ||
+        { umount "$root/proc"; tail -n 20 "$root.log"; exit 1; }
+    umount "$root/proc"
+    # The 32-bit modules: Windows PE files, the same whichever Linux they come with.
+    package=$(mktemp -d)
+    curl -fsS -o "$package/libwine.deb" \
+        "http://deb.debian.org/debian/pool/main/w/wine/libwine_${version}_i386.deb"
+    dpkg-deb -x "$package/libwine.deb" "$package/x"
+    cp -a "$package/x/usr/lib/i386-linux-gnu/wine/i386-windows" "$root$wine_dir/"
+    rm -rf "$package"
+    touch "$root/ready-$version"
 fi
 
-cd "$src"
-# Debian's options, with both PE architectures instead of --enable-win64; no
-# debugging information, which only makes the build slower. Maintainer mode
-# (which regenerates what Debian's repack leaves out) turns warnings into
-# errors, and GCC 12 warns of Wine's 32-bit code (array bounds in shell32).
-options=(--enable-archs=i386,x86_64 --enable-maintainer-mode --disable-tests --with-gnutls
-    --without-oss --without-sane --without-netapi
-    "CFLAGS=-O2 -g0 -Wno-error" "CROSSCFLAGS=-O2 -g0 -Wno-error")
-if [ ! -f Makefile ] || [ "$(cat configured-with 2>/dev/null)" != "${options[*]}" ]; then
-    nice -n 19 ./configure -q "${options[@]}" >configure.log 2>&1 ||
-        { tail -n 30 configure.log; exit 1; }
-    echo "${options[*]}" >configured-with
-fi
-# Wine's headers first, as Debian builds them, then everything.
-nice -n 19 ionice -c3 make -s -j"$(nproc)" -C include >/dev/null
-nice -n 19 ionice -c3 make -s -j"$(nproc)" >make.log 2>&1 || { tail -n 40 make.log; exit 1; }
-touch "$dir/built"
-echo "$src/wine"
+mounted() { mountpoint -q "$root$1"; }
+mounted /proc || mount -t proc proc "$root/proc"
+mounted /dev || mount --bind /dev "$root/dev"
+for folder in "${shared[@]}"; do
+    folder=$(realpath -m "$folder")
+    mkdir -p "$folder" "$root$folder"
+    mounted "$folder" || mount --bind "$folder" "$root$folder"
+done
+
+# The commands keep the caller's environment and working folder.
+bin=$root/bin-outside
+mkdir -p "$bin"
+for command in wine:wine64 wineserver:wineserver64; do
+    printf '#!/bin/sh\nexec chroot "%s" /bin/sh -c '\''cd "$0" && exec %s "$@"'\'' "$PWD" "$@"\n' \
+        "$root" "/usr/lib/wine/${command#*:}" >"$bin/${command%%:*}"
+    chmod +x "$bin/${command%%:*}"
+done
+echo "$bin"

@@ -11,17 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-arm64}
-started=$SECONDS
-step_started=$SECONDS
-timings=()
-step() { # ends the step before, names the next
-    if [ -n "${step_name:-}" ]; then
-        timings+=("$(printf '%-34s %5d s' "$step_name" $((SECONDS - step_started)))")
-    fi
-    step_name=$1
-    step_started=$SECONDS
-    echo "== $1"
-}
+source dev/steps.sh
 
 step "installing what is missing"
 if ! dpkg --print-foreign-architectures | grep -qx arm64; then
@@ -80,7 +70,5 @@ else
     echo "(no amd64 package in build/ to compare with: cpack -G DEB there makes one)"
 fi
 
-step "done"
-printf '%s\n' "${timings[@]}"
-printf '%-34s %5d s\n' "in all" $((SECONDS - started))
+step_report
 echo "built $package"

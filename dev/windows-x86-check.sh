@@ -17,22 +17,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows-x86}
 wine_root=${2:-$HOME/.cache/vornix/wine-wow64}
-started=$SECONDS
-timings=()
-step() { # ends the step before, names the next
-    if [ -n "${step_name:-}" ]; then
-        timings+=("$(printf '%-44s %6d s' "$step_name" $((SECONDS - step_started)))")
-    fi
-    step_name=$1
-    step_started=$SECONDS
-    [ -z "$1" ] || echo "== $1"
-}
-report() {
-    step ""
-    printf '%s\n' "${timings[@]}"
-    printf '%-44s %6d s\n' "in all" $((SECONDS - started))
-}
-trap report EXIT
+source dev/steps.sh
+trap step_report EXIT
 
 step "Wine in its WoW64 mode, set up or reused"
 bash dev/setup.sh g++-mingw-w64-i686-posix mingw-w64-tools nsis locales
@@ -41,7 +27,7 @@ mkdir -p "$build"
 bin=$(bash dev/wine-wow64.sh "$wine_root" "$build" | tail -n 1)
 export PATH="$bin:$PATH"
 unshare_wine() { bash dev/wine-wow64.sh --unmount "$wine_root"; }
-trap 'report; unshare_wine' EXIT
+trap 'step_report; unshare_wine' EXIT
 
 step "building the 32-bit program and its tests"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release \
@@ -52,7 +38,7 @@ file "$build/vornix.exe"
 step "fresh Wine prefixes, a 32-bit process in each"
 source dev/wine-env.sh "$build"
 # wine-env.sh's own trap stops the prefixes' servers; the timings still close the run.
-trap 'report; wineserver -k 2>/dev/null || true; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null || true
+trap 'step_report; wineserver -k 2>/dev/null || true; WINEPREFIX="$WINEPREFIX-192" wineserver -k 2>/dev/null || true
       unshare_wine' EXIT
 for prefix in "$WINEPREFIX" "$WINEPREFIX-192"; do
     # A 32-bit process on 64-bit Windows sees PROCESSOR_ARCHITEW6432.

@@ -22,7 +22,9 @@ struct Finished {
 };
 
 // VORNIX_PROGRAM is the built program's host path; Wine sees the host under Z:.
-Finished run_program(const std::wstring& arguments, const fs::path& error_file) {
+const std::wstring kProgram = L"\"Z:" + sysinfo::wide(VORNIX_PROGRAM) + L"\"";
+
+Finished run_command(std::wstring command, const fs::path& error_file) {
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE error = CreateFileW(error_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -30,7 +32,6 @@ Finished run_program(const std::wstring& arguments, const fs::path& error_file) 
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = error;
-    std::wstring command = L"\"Z:" + sysinfo::wide(VORNIX_PROGRAM) + L"\" " + arguments;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &process)) {
@@ -56,7 +57,11 @@ class ExportTest : public ::testing::Test {
     ~ExportTest() override { fs::remove_all(folder_); }
     std::wstring in_folder(const wchar_t* name) const { return (folder_ / name).wstring(); }
     Finished run(const std::wstring& arguments) {
-        return run_program(arguments, folder_ / "stderr");
+        return run_command(kProgram + L" " + arguments, folder_ / "stderr");
+    }
+    std::string read(const wchar_t* name) const {
+        std::ifstream in(folder_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     // A folder of each test's own: ctest runs them side by side.
@@ -86,6 +91,33 @@ TEST_F(ExportTest, ABadEntryIsNamedWithExitCode2AndNothingIsWritten) {
     const Finished pdf = run(L"--export \"" + in_folder(L"key.pdf") + L"\" --quadratic 1 -3 2");
     EXPECT_EQ(pdf.exit_code, 2u);
     EXPECT_NE(pdf.error.find("Microsoft Print to PDF"), std::string::npos) << pdf.error;
+}
+
+// A teacher's batch file: each way of starting the program waits for it and
+// sees its exit code, and the error reaches the batch's own error stream. (Wine's
+// cmd turns a failure under "call" into 1 and gives "start" no console, so the
+// failing line runs the program plainly.)
+TEST_F(ExportTest, ABatchFileWaitsForTheProgramAndSeesItsExitCode) {
+    const auto line = [this](const std::wstring& how, const wchar_t* file, const wchar_t* exercise,
+                             const wchar_t* code_file) {
+        return how + kProgram + L" --export \"" + in_folder(file) + L"\" " + exercise +
+               L"\r\necho exit %ERRORLEVEL%.>\"" + in_folder(code_file) + L"\"\r\n";
+    };
+    const std::wstring batch = in_folder(L"key.bat");
+    std::wofstream(fs::path(batch), std::ios::binary)
+        << L"@echo off\r\n"
+        << line(L"start \"\" /wait ", L"started.svg", L"--quadratic 1 -3 2", L"started.txt")
+        << line(L"call ", L"called.png", L"--line 0 1 1 3", L"called.txt")
+        << line(L"", L"bad.svg", L"--quadratic 0 0 5", L"bad.txt");
+    const Finished finished = run_command(L"cmd.exe /c \"" + batch + L"\"", folder_ / "stderr");
+    EXPECT_EQ(read(L"started.txt"), "exit 0.\r\n");
+    EXPECT_TRUE(fs::exists(folder_ / "started.svg"));
+    EXPECT_EQ(read(L"called.txt"), "exit 0.\r\n");
+    EXPECT_TRUE(fs::exists(folder_ / "called.png"));
+    EXPECT_EQ(read(L"bad.txt"), "exit 2.\r\n");
+    EXPECT_NE(finished.error.find("第 1 题（--quadratic 0 0 5）"), std::string::npos)
+        << finished.error;
+    EXPECT_FALSE(fs::exists(folder_ / "bad.svg"));
 }
 
 TEST_F(ExportTest, AFolderThatCannotBeWrittenGivesExitCode1) {

@@ -136,7 +136,18 @@ Section "Uninstall"
     Delete "$INSTDIR\vornix.exe"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\说明.txt"
+    ; This runs from a copy of the uninstaller, started by the one in the folder,
+    ; which may not have ended yet on a busy machine: try again for up to ten seconds.
+    StrCpy $1 0
+    delete_uninstaller:
+    ClearErrors
     Delete "$INSTDIR\uninstall.exe"
+    IfErrors 0 uninstaller_deleted
+    IntOp $1 $1 + 1
+    IntCmp $1 100 uninstaller_deleted 0 uninstaller_deleted
+    Sleep 100
+    Goto delete_uninstaller
+    uninstaller_deleted:
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${DISPLAY_NAME}.lnk"
     Delete "$DESKTOP\${DISPLAY_NAME}.lnk"

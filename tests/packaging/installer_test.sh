@@ -86,6 +86,7 @@ for _ in $(seq 240); do
     sleep 0.5
 done
 check "program folder removed" test ! -e "$folder"
+[ ! -e "$folder" ] || find "$folder" | sed 's/^/  left: /'
 check "Start menu shortcut removed" test ! -e "$start_menu"
 check "desktop shortcut removed" test ! -e "$desktop"
 check "entry removed" test "$(entries)" = 0

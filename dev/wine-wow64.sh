@@ -27,7 +27,6 @@ fi
 root=$(realpath -m "${1:-$HOME/.cache/vornix/wine-wow64}")
 shift || true
 shared=(/tmp "$PWD" "$@")
-version=10.0~repack-6
 wine_dir=/usr/lib/x86_64-linux-gnu/wine
 
 # Deepest first; lazily, as a Wine server may still be ending.
@@ -40,29 +39,28 @@ if $unmount_only; then
     exit 0
 fi
 
-if [ ! -f "$root/ready-$version" ]; then
-    bash dev/setup.sh debootstrap curl
+if [ ! -f "$root/ready" ]; then
+    bash dev/setup.sh debootstrap
     unmount_all
     rm -rf --one-file-system "$root"
     mkdir -p "$(dirname "$root")"
     debootstrap --variant=minbase trixie "$root" http://deb.debian.org/debian >"$root.log" 2>&1 ||
         { tail -n 20 "$root.log"; exit 1; }
     mount -t proc proc "$root/proc"
-    chroot "$root" /bin/sh -c "export DEBIAN_FRONTEND=noninteractive
-        apt-get update -qq &&
-        apt-get install -y -qq --no-install-recommends wine64=$version libwine=$version \
+    # The 32-bit modules come from libwine:i386 of the same version: Windows PE
+    # files, the same whichever Linux they come with.
+    chroot "$root" /bin/sh -c 'export DEBIAN_FRONTEND=noninteractive
+        dpkg --add-architecture i386 && apt-get update -qq &&
+        apt-get install -y -qq --no-install-recommends wine64 libwine \
             fonts-arphic-uming fonts-arphic-ukai locales &&
-        localedef -i zh_CN -f UTF-8 zh_CN.UTF-8" >>"$root.log" 2>&1 ||
-        { umount "$root/proc"; tail -n 20 "$root.log"; exit 1; }
+        localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 &&
+        cd /var/tmp && apt-get download -qq "libwine:i386=$(dpkg-query -W -f="\${Version}" libwine)"' \
+        >>"$root.log" 2>&1 || { umount "$root/proc"; tail -n 20 "$root.log"; exit 1; }
     umount "$root/proc"
-    # The 32-bit modules: Windows PE files, the same whichever Linux they come with.
-    package=$(mktemp -d)
-    curl -fsS -o "$package/libwine.deb" \
-        "http://deb.debian.org/debian/pool/main/w/wine/libwine_${version}_i386.deb"
-    dpkg-deb -x "$package/libwine.deb" "$package/x"
-    cp -a "$package/x/usr/lib/i386-linux-gnu/wine/i386-windows" "$root$wine_dir/"
-    rm -rf "$package"
-    touch "$root/ready-$version"
+    dpkg-deb -x "$root"/var/tmp/libwine_*_i386.deb "$root/var/tmp/libwine-i386"
+    cp -a "$root/var/tmp/libwine-i386/usr/lib/i386-linux-gnu/wine/i386-windows" "$root$wine_dir/"
+    rm -rf "$root"/var/tmp/libwine*
+    touch "$root/ready"
 fi
 
 mounted() { mountpoint -q "$root$1"; }

@@ -31,8 +31,8 @@ class QuietServices : public qt::Services {
     bool open_url(QWidget*, const QUrl&) override { return true; }
     void announce(QWidget&) override {}
     ui::Settings& settings() override { return settings_; }
-    void print(QWidget*, ui::Document&) override {}
-    void save(QWidget*, ui::Document&) override {}
+    void print(QWidget*, draw::Document&) override {}
+    void save(QWidget*, draw::Document&) override {}
 
   private:
     ui::MemorySettings settings_;
@@ -158,16 +158,17 @@ void GraphPanStepWholeWindow(benchmark::State& state) {
 
 // Twenty exercises, the worksheet key, written as one PDF in memory.
 void ExportTwentyExercisesToPdf(benchmark::State& state) {
-    std::vector<ui::DocumentItem> items;
+    std::vector<draw::DocumentItem> items;
     for (int i = 0; i < 20; ++i) {
         const calc::Exercise exercise =
             i % 4 == 3 ? calc::evaluate_line("3", std::to_string(i), "-4", "-9")
                        : calc::evaluate_quadratic("1", std::to_string(-i), "-3");
-        items.push_back({ui::page_lines(exercise, ui::Page::Solve, std::nullopt), exercise.plot});
+        items.push_back(
+            {draw::page_lines(exercise, draw::Page::Solve, std::nullopt), exercise.plot});
     }
     qt::QtPageRenderer renderer;
     for (auto _ : state) {
-        ui::Document document(items);
+        draw::Document document(items, "Vornix 1.0.1");
         benchmark::DoNotOptimize(renderer.pdf(document));
     }
 }

@@ -15,12 +15,12 @@ namespace {
 using namespace vornix;
 
 // Latin letters half an em wide, everything else a whole em; draws nothing.
-class MeasuringCanvas final : public ui::Canvas {
+class MeasuringCanvas final : public draw::Canvas {
   public:
     double width() const override { return 376; }
     double height() const override { return 432; }
     double scale() const override { return 1; }
-    ui::TextExtent measure(std::string_view text, double points) override {
+    draw::TextExtent measure(std::string_view text, double points) override {
         const double em = points * 96 / 72;
         double width = 0;
         for (const char c : text) {
@@ -29,22 +29,22 @@ class MeasuringCanvas final : public ui::Canvas {
         }
         return {width, 0.8 * em, 0.2 * em};
     }
-    void text(ui::Point, std::string_view, double, ui::Ink) override {}
-    void lines(std::span<const ui::Point>, double, ui::Ink, bool) override {}
-    void disc(ui::Point, double, ui::Ink) override {}
-    void polygon(std::span<const ui::Point>, ui::Ink) override {}
-    void fill(ui::Ink) override {}
+    void text(draw::Point, std::string_view, double, draw::Ink) override {}
+    void lines(std::span<const draw::Point>, double, draw::Ink, bool) override {}
+    void disc(draw::Point, double, draw::Ink) override {}
+    void polygon(std::span<const draw::Point>, draw::Ink) override {}
+    void fill(draw::Ink) override {}
 };
 
 // Both pages: every method's working and the function's page, each with its graph.
 void lay_out(const calc::Exercise& exercise) {
     MeasuringCanvas canvas;
     for (const calc::Working& working : exercise.workings) {
-        benchmark::DoNotOptimize(ui::typeset(working.lines, 12, 360, canvas));
+        benchmark::DoNotOptimize(draw::typeset(working.lines, 12, 360, canvas));
     }
-    benchmark::DoNotOptimize(ui::build_scene(exercise.plot, canvas));
-    benchmark::DoNotOptimize(ui::typeset(exercise.function.lines, 12, 360, canvas));
-    benchmark::DoNotOptimize(ui::build_scene(exercise.function.plot, canvas));
+    benchmark::DoNotOptimize(draw::build_scene(exercise.plot, canvas));
+    benchmark::DoNotOptimize(draw::typeset(exercise.function.lines, 12, 360, canvas));
+    benchmark::DoNotOptimize(draw::build_scene(exercise.function.plot, canvas));
 }
 
 void quadratic(benchmark::State& state, std::string a, std::string b, std::string c) {

@@ -40,6 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         plot.note = in.text();
     }
     vornix::fuzzing::MeasuringCanvas canvas;
-    vornix::ui::draw(vornix::ui::build_scene(plot, canvas), canvas);
+    vornix::draw::draw(vornix::draw::build_scene(plot, canvas), canvas);
     return 0;
 }

@@ -56,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         vornix::calc::linear_text(line);
     }
     vornix::fuzzing::MeasuringCanvas canvas;
-    vornix::ui::draw(vornix::ui::typeset(lines, points, width, canvas), canvas, {8, 8});
+    vornix::draw::draw(vornix::draw::typeset(lines, points, width, canvas), canvas, {8, 8});
     return 0;
 }

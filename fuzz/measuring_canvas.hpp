@@ -11,30 +11,30 @@
 
 namespace vornix::fuzzing {
 
-class MeasuringCanvas final : public ui::Canvas {
+class MeasuringCanvas final : public draw::Canvas {
   public:
     double width() const override { return 380; }
     double height() const override { return 432; }
     double scale() const override { return 1; }
-    ui::TextExtent measure(std::string_view text, double) override {
+    draw::TextExtent measure(std::string_view text, double) override {
         return {8.0 * static_cast<double>(text.size()), 12, 4};
     }
-    void text(ui::Point at, std::string_view, double, ui::Ink) override { require(at); }
-    void lines(std::span<const ui::Point> points, double, ui::Ink, bool) override {
-        for (const ui::Point& point : points) {
+    void text(draw::Point at, std::string_view, double, draw::Ink) override { require(at); }
+    void lines(std::span<const draw::Point> points, double, draw::Ink, bool) override {
+        for (const draw::Point& point : points) {
             require(point);
         }
     }
-    void disc(ui::Point centre, double, ui::Ink) override { require(centre); }
-    void polygon(std::span<const ui::Point> points, ui::Ink) override {
-        for (const ui::Point& point : points) {
+    void disc(draw::Point centre, double, draw::Ink) override { require(centre); }
+    void polygon(std::span<const draw::Point> points, draw::Ink) override {
+        for (const draw::Point& point : points) {
             require(point);
         }
     }
-    void fill(ui::Ink) override {}
+    void fill(draw::Ink) override {}
 
   private:
-    static void require(ui::Point point) {
+    static void require(draw::Point point) {
         if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
             std::abort();
         }

@@ -22,8 +22,8 @@ PainterCanvas::PainterCanvas(QPainter& painter, double width, double height, dou
     painter_.setRenderHint(QPainter::TextAntialiasing);
 }
 
-QColor PainterCanvas::colour_of(ui::Ink ink) const {
-    return colour_from_bgr(paper_ ? ui::paper_colour(ink) : ui::light_colour(ink));
+QColor PainterCanvas::colour_of(draw::Ink ink) const {
+    return colour_from_bgr(paper_ ? draw::paper_colour(ink) : draw::light_colour(ink));
 }
 
 const QFont& PainterCanvas::font(double points) {
@@ -34,40 +34,40 @@ const QFont& PainterCanvas::font(double points) {
     return fonts_[points] = make_font({ui::Typeface::Song, points, false});
 }
 
-ui::TextExtent PainterCanvas::measure(std::string_view text, double points) {
+draw::TextExtent PainterCanvas::measure(std::string_view text, double points) {
     // Measured for the device drawn on: a printer's points are many pixels.
     const QFontMetricsF metrics(font(points), painter_.device());
     return {metrics.horizontalAdvance(from_utf8(text)), metrics.ascent(), metrics.descent()};
 }
 
-void PainterCanvas::text(ui::Point at, std::string_view text, double points, ui::Ink ink) {
+void PainterCanvas::text(draw::Point at, std::string_view text, double points, draw::Ink ink) {
     painter_.setFont(font(points));
     painter_.setPen(colour_of(ink));
     painter_.drawText(QPointF(at.x, at.y), from_utf8(text));
 }
 
-void PainterCanvas::lines(std::span<const ui::Point> points, double width, ui::Ink ink,
+void PainterCanvas::lines(std::span<const draw::Point> points, double width, draw::Ink ink,
                           bool dashed) {
     QPen pen(colour_of(ink), width, dashed ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap,
              Qt::RoundJoin);
     painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
     QPolygonF polyline;
-    for (const ui::Point& point : points) {
+    for (const draw::Point& point : points) {
         polyline << QPointF(point.x, point.y);
     }
     painter_.drawPolyline(polyline);
 }
 
-void PainterCanvas::disc(ui::Point centre, double radius, ui::Ink ink) {
+void PainterCanvas::disc(draw::Point centre, double radius, draw::Ink ink) {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(colour_of(ink));
     painter_.drawEllipse(QPointF(centre.x, centre.y), radius, radius);
 }
 
-void PainterCanvas::polygon(std::span<const ui::Point> points, ui::Ink ink) {
+void PainterCanvas::polygon(std::span<const draw::Point> points, draw::Ink ink) {
     QPolygonF shape;
-    for (const ui::Point& point : points) {
+    for (const draw::Point& point : points) {
         shape << QPointF(point.x, point.y);
     }
     painter_.setPen(Qt::NoPen);
@@ -75,7 +75,7 @@ void PainterCanvas::polygon(std::span<const ui::Point> points, ui::Ink ink) {
     painter_.drawPolygon(shape);
 }
 
-void PainterCanvas::fill(ui::Ink ink) {
+void PainterCanvas::fill(draw::Ink ink) {
     painter_.fillRect(QRectF(0, 0, width_, height_), colour_of(ink));
 }
 

@@ -17,7 +17,7 @@ namespace vornix::qt {
 
 // `scale` is the device's pixels to one at 96 DPI (a printer's are many);
 // `paper` draws black on white, as for printing and files.
-class PainterCanvas final : public ui::Canvas {
+class PainterCanvas final : public draw::Canvas {
   public:
     PainterCanvas(QPainter& painter, double width, double height, double scale = 1,
                   bool paper = false);
@@ -25,16 +25,18 @@ class PainterCanvas final : public ui::Canvas {
     double width() const override { return width_; }
     double height() const override { return height_; }
     double scale() const override { return scale_; }
-    ui::TextExtent measure(std::string_view text, double points) override;
-    void text(ui::Point baseline_left, std::string_view text, double points, ui::Ink ink) override;
-    void lines(std::span<const ui::Point> points, double width, ui::Ink ink, bool dashed) override;
-    void disc(ui::Point centre, double radius, ui::Ink ink) override;
-    void polygon(std::span<const ui::Point> points, ui::Ink ink) override;
-    void fill(ui::Ink ink) override;
+    draw::TextExtent measure(std::string_view text, double points) override;
+    void text(draw::Point baseline_left, std::string_view text, double points,
+              draw::Ink ink) override;
+    void lines(std::span<const draw::Point> points, double width, draw::Ink ink,
+               bool dashed) override;
+    void disc(draw::Point centre, double radius, draw::Ink ink) override;
+    void polygon(std::span<const draw::Point> points, draw::Ink ink) override;
+    void fill(draw::Ink ink) override;
 
   private:
     const QFont& font(double points);
-    QColor colour_of(ui::Ink ink) const;
+    QColor colour_of(draw::Ink ink) const;
 
     QPainter& painter_;
     double width_;
@@ -49,7 +51,7 @@ class PainterCanvas final : public ui::Canvas {
 // wheel they leave scrolls the drawing.
 class CanvasWidget final : public QWidget {
   public:
-    using Painter = std::function<double(ui::Canvas& canvas)>;
+    using Painter = std::function<double(draw::Canvas& canvas)>;
     using PointerHandler = std::function<bool(const ui::PointerEvent& event)>;
     explicit CanvasWidget(QWidget* parent);
 

@@ -151,7 +151,7 @@ void FormWindow::connect_controls() {
         }
         const std::string name = name_of(*canvas);
         canvas->set_painter(
-            [this, name](ui::Canvas& drawn_on) { return form_->paint(name, drawn_on); });
+            [this, name](draw::Canvas& drawn_on) { return form_->paint(name, drawn_on); });
         canvas->set_pointer_handler(
             [this, name](const ui::PointerEvent& event) { return form_->pointer(name, event); });
     }
@@ -436,11 +436,11 @@ void FormWindow::flash(std::string_view control, std::string_view text) {
     });
 }
 
-void FormWindow::print(ui::Document& document) {
+void FormWindow::print(draw::Document& document) {
     services_.print(this, document);
 }
 
-void FormWindow::save(ui::Document& document) {
+void FormWindow::save(draw::Document& document) {
     services_.save(this, document);
 }
 

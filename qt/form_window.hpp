@@ -42,8 +42,8 @@ class FormWindow : public QWidget, public ui::View {
     void place(std::string_view control, const ui::Rect& twips) override;
     void set_full_screen(bool full_screen) override;
     void flash(std::string_view control, std::string_view text) override;
-    void print(ui::Document& document) override;
-    void save(ui::Document& document) override;
+    void print(draw::Document& document) override;
+    void save(draw::Document& document) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

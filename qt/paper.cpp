@@ -23,7 +23,7 @@ QString path_of(const std::string& path) {
 
 } // namespace
 
-bool paint_pages(ui::Document& document, QPagedPaintDevice& device) {
+bool paint_pages(draw::Document& document, QPagedPaintDevice& device) {
     device.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
@@ -42,7 +42,7 @@ bool paint_pages(ui::Document& document, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-std::optional<std::string> QtPageRenderer::pdf(ui::Document& document) {
+std::optional<std::string> QtPageRenderer::pdf(draw::Document& document) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -50,7 +50,7 @@ std::optional<std::string> QtPageRenderer::pdf(ui::Document& document) {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfDpi);
         writer.setCreator(QStringLiteral("Vornix"));
-        writer.setTitle(QString::fromStdString(ui::page_foot(0, 1)));
+        writer.setTitle(QString::fromStdString(draw::page_foot(document.signature(), 0, 1)));
         if (!paint_pages(document, writer)) {
             return std::nullopt;
         }
@@ -58,9 +58,9 @@ std::optional<std::string> QtPageRenderer::pdf(ui::Document& document) {
     return bytes.toStdString();
 }
 
-std::optional<std::string> QtPageRenderer::png(ui::Document& document, std::size_t index,
+std::optional<std::string> QtPageRenderer::png(draw::Document& document, std::size_t index,
                                                double dpi) {
-    const ui::PageSize size = ui::a4_pixels(dpi);
+    const draw::PageSize size = draw::a4_pixels(dpi);
     QImage image(size.width, size.height, QImage::Format_RGB32);
     const int dots_per_metre = static_cast<int>(dpi / 0.0254 + 0.5);
     image.setDotsPerMeterX(dots_per_metre);

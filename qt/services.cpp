@@ -25,7 +25,7 @@ ui::Settings& DesktopServices::settings() {
     return *settings_;
 }
 
-void DesktopServices::print(QWidget* owner, ui::Document& document) {
+void DesktopServices::print(QWidget* owner, draw::Document& document) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("Vornix"));
@@ -39,7 +39,7 @@ void DesktopServices::print(QWidget* owner, ui::Document& document) {
     }
 }
 
-void DesktopServices::save(QWidget* owner, ui::Document& document) {
+void DesktopServices::save(QWidget* owner, draw::Document& document) {
     const QString png = QStringLiteral("PNG 图像 (*.png)");
     const QString svg = QStringLiteral("SVG 图形 (*.svg)");
     const QString pdf = QStringLiteral("PDF 文档 (*.pdf)");
@@ -51,14 +51,14 @@ void DesktopServices::save(QWidget* owner, ui::Document& document) {
         return;
     }
     // A name without a known ending takes the kind chosen in the dialog.
-    if (!ui::kind_of(path.toStdString())) {
+    if (!draw::kind_of(path.toStdString())) {
         path += chosen_filter == svg   ? QStringLiteral(".svg")
                 : chosen_filter == pdf ? QStringLiteral(".pdf")
                                        : QStringLiteral(".png");
     }
     QtPageRenderer renderer;
-    const ui::Saved saved = ui::save_document(document, path.toStdString(), renderer);
-    if (saved.outcome != ui::Saved::Outcome::Written) {
+    const draw::Saved saved = draw::save_document(document, path.toStdString(), renderer);
+    if (saved.outcome != draw::Saved::Outcome::Written) {
         show_message(owner, QString::fromStdString(saved.message));
     }
 }

@@ -9,8 +9,10 @@
 
 class QWidget;
 
-namespace vornix::ui {
+namespace vornix::draw {
 class Document;
+}
+namespace vornix::ui {
 class Settings;
 } // namespace vornix::ui
 
@@ -39,10 +41,10 @@ class Services {
     // The user's settings, opened when first needed.
     virtual ui::Settings& settings() = 0;
     // The system's print dialog, then the document on the printer chosen.
-    virtual void print(QWidget* owner, ui::Document& document) = 0;
+    virtual void print(QWidget* owner, draw::Document& document) = 0;
     // The system's save dialog, then the document in the file and kind
     // chosen; a file that cannot be written is said in a message box.
-    virtual void save(QWidget* owner, ui::Document& document) = 0;
+    virtual void save(QWidget* owner, draw::Document& document) = 0;
 };
 
 // The real desktop: QMessageBox, QProcess::startDetached, QDesktopServices,
@@ -56,8 +58,8 @@ class DesktopServices final : public Services {
     bool open_url(QWidget* owner, const QUrl& address) override;
     void announce(QWidget& control) override;
     ui::Settings& settings() override;
-    void print(QWidget* owner, ui::Document& document) override;
-    void save(QWidget* owner, ui::Document& document) override;
+    void print(QWidget* owner, draw::Document& document) override;
+    void save(QWidget* owner, draw::Document& document) override;
 
   private:
     std::unique_ptr<ui::Settings> settings_;

@@ -59,7 +59,7 @@ CommandLine read_export(std::span<const std::string> arguments) {
                 }
                 request.method = named->method;
             } else if (*value == "solve" || *value == "function") {
-                request.page = *value == "solve" ? Page::Solve : Page::Function;
+                request.page = *value == "solve" ? draw::Page::Solve : draw::Page::Function;
             } else {
                 return refuse("--page " + *value);
             }
@@ -154,16 +154,16 @@ std::string as_typed(const ExportRequest::Item& item) {
 }
 
 // Why the exercise cannot go on the page, in the working window's words; empty when it can.
-std::string fault_of(const calc::Exercise& exercise, Page page) {
+std::string fault_of(const calc::Exercise& exercise, draw::Page page) {
     const bool fault = exercise.outcome == calc::Outcome::OutOfRange ||
-                       (exercise.outcome == calc::Outcome::NoEquation && page == Page::Solve);
+                       (exercise.outcome == calc::Outcome::NoEquation && page == draw::Page::Solve);
     return fault ? exercise.explanation : std::string();
 }
 
 } // namespace
 
-CommandLineAnswer run_export(const ExportRequest& request, PageRenderer& renderer) {
-    std::vector<DocumentItem> items;
+CommandLineAnswer run_export(const ExportRequest& request, draw::PageRenderer& renderer) {
+    std::vector<draw::DocumentItem> items;
     for (std::size_t i = 0; i < request.items.size(); ++i) {
         const ExportRequest::Item& item = request.items[i];
         const std::vector<std::string>& e = item.entries;
@@ -175,18 +175,18 @@ CommandLineAnswer run_export(const ExportRequest& request, PageRenderer& rendere
                         fault + "\n",
                     true};
         }
-        items.push_back({page_lines(exercise, request.page, request.method),
-                         page_plot(exercise, request.page)});
+        items.push_back({draw::page_lines(exercise, request.page, request.method),
+                         draw::page_plot(exercise, request.page)});
     }
-    Document document(std::move(items));
-    const Saved saved = save_document(document, request.file, renderer);
+    draw::Document document(std::move(items), version_line());
+    const draw::Saved saved = draw::save_document(document, request.file, renderer);
     switch (saved.outcome) {
-    case Saved::Outcome::Written:
+    case draw::Saved::Outcome::Written:
         return {0, {}};
-    case Saved::Outcome::Failed:
+    case draw::Saved::Outcome::Failed:
         return {1, "vornix: " + saved.message + "\n", true};
-    case Saved::Outcome::UnknownKind:
-    case Saved::Outcome::Unsupported:
+    case draw::Saved::Outcome::UnknownKind:
+    case draw::Saved::Outcome::Unsupported:
         break;
     }
     return {2, "vornix: " + saved.message + "\n", true};
@@ -228,10 +228,6 @@ std::string usage(std::span<const ToolkitOption> toolkit_options) {
             "  在图像上 / on the graph: 滚轮缩放、拖动平移、Home 还原、←→ 沿曲线移动\n"
             "                    / wheel zooms, drag pans, Home fits, arrows trace the curve\n";
     return text;
-}
-
-std::string version_line() {
-    return std::string(kApplication.title) + " " + version_number();
 }
 
 } // namespace vornix::ui

@@ -11,6 +11,10 @@
 #include <string_view>
 #include <vector>
 
+namespace vornix::draw {
+class PageRenderer;
+} // namespace vornix::draw
+
 namespace vornix::ui {
 
 // An option the toolkit reads itself, with one or two leading dashes.
@@ -31,7 +35,7 @@ struct ExportRequest {
     std::string file;
     std::vector<Item> items; // in the order given
     std::optional<calc::Method> method;
-    Page page = Page::Solve;
+    draw::Page page = draw::Page::Solve;
 };
 
 struct CommandLine {
@@ -66,15 +70,10 @@ CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
 // a usage line; ends in a line break.
 std::string usage(std::span<const ToolkitOption> toolkit_options);
 
-class PageRenderer;
-
 // Writes the export's document: exit code 0 and no text when written; 2 with
 // the exercise named and what is wrong with it, in the working window's own
 // words, when an entry cannot be solved (nothing is written then); 1 when the
 // file cannot be written.
-CommandLineAnswer run_export(const ExportRequest& request, PageRenderer& renderer);
-
-// "Vornix 1.0.1", from the application information.
-std::string version_line();
+CommandLineAnswer run_export(const ExportRequest& request, draw::PageRenderer& renderer);
 
 } // namespace vornix::ui

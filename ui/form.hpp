@@ -3,6 +3,8 @@
 // Nothing here knows a toolkit.
 #pragma once
 
+#include "canvas.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -11,8 +13,7 @@
 
 namespace vornix::ui {
 
-// A colour as 0x00BBGGRR.
-using Colour = std::uint32_t;
+using Colour = draw::Colour;
 
 // Text colour left to the system's palette; as a background, the button face.
 inline constexpr Colour kSystemColour = 0xFFFFFFFF;

@@ -13,15 +13,17 @@
 #include <string_view>
 #include <vector>
 
+namespace vornix::draw {
+class Canvas;
+class Document;
+} // namespace vornix::draw
+
 namespace vornix::ui {
 
 enum class Pointer { Default, Cross };
 
 // The name a window's bare background is reported with, in place of a control's.
 inline constexpr std::string_view kBackground = "";
-
-class Canvas;
-class Document;
 
 // One window, as its rules see it. Its message box is owned by the window;
 // its program start is the one StartSysInfo uses.
@@ -61,9 +63,9 @@ class View : public sysinfo::Shell {
     // Shows the label with `text` for a moment, and tells screen readers.
     virtual void flash(std::string_view control, std::string_view text) = 0;
     // The system's print dialog, then the document on the printer chosen.
-    virtual void print(Document& document) = 0;
+    virtual void print(draw::Document& document) = 0;
     // The system's save dialog, then the document in the file and kind chosen.
-    virtual void save(Document& document) = 0;
+    virtual void save(draw::Document& document) = 0;
 };
 
 // The keys a window's rules act on, whatever the toolkit calls them.
@@ -139,7 +141,7 @@ class Form {
     virtual void menu_chosen(std::string_view /*control*/, std::size_t /*item*/) {}
     // Draws the canvas `control`; returns the height its drawing takes, which
     // may be more than the canvas's own (then the canvas scrolls).
-    virtual double paint(std::string_view /*control*/, Canvas& /*canvas*/) { return 0; }
+    virtual double paint(std::string_view /*control*/, draw::Canvas& /*canvas*/) { return 0; }
     // The pointer over a canvas; returns whether the rules used the event
     // (else the canvas does its own: a wheel scrolls it).
     virtual bool pointer(std::string_view /*control*/, const PointerEvent& /*event*/) {

@@ -1,5 +1,6 @@
 #include "working_form.hpp"
 
+#include "app_info.hpp"
 #include "canvas.hpp"
 #include "document.hpp"
 #include "math_layout.hpp"
@@ -112,8 +113,8 @@ std::string_view WorkingForm::settings_group(Topic topic) {
 
 void WorkingForm::load() {
     page_ = read_choice_setting(settings_, key(topic_, "Page"), kPageNames, "Solve") == "Function"
-                ? Page::Function
-                : Page::Solve;
+                ? draw::Page::Function
+                : draw::Page::Solve;
     const std::string_view method =
         read_choice_setting(settings_, key(topic_, "Method"), kMethodNames, "");
     const auto option = std::ranges::find(kOptions, method, &Option::stored);
@@ -140,21 +141,21 @@ void WorkingForm::show(const calc::Exercise* exercise) {
 }
 
 const calc::Working* WorkingForm::shown_working() const {
-    return exercise_ ? chosen_working(*exercise_, preferred_) : nullptr;
+    return exercise_ ? draw::chosen_working(*exercise_, preferred_) : nullptr;
 }
 
 std::vector<calc::Formula> WorkingForm::shown_lines() const {
     if (!exercise_) {
-        return {words(
+        return {draw::words(
             topic_ == Topic::Quadratic
                 ? "输入方程的系数 a、b、c，按 GO 求解，这里就写出解题过程，旁边画出函数的图像."
                 : "输入两个点的坐标，按 GO 求解，这里就写出解题过程，旁边画出函数的图像.")};
     }
-    return page_lines(*exercise_, page_, preferred_);
+    return draw::page_lines(*exercise_, page_, preferred_);
 }
 
 const calc::Plot& WorkingForm::shown_plot() const {
-    return exercise_ ? page_plot(*exercise_, page_) : empty_plot();
+    return exercise_ ? draw::page_plot(*exercise_, page_) : empty_plot();
 }
 
 std::string WorkingForm::text() const {
@@ -168,19 +169,19 @@ std::string WorkingForm::text() const {
     return text;
 }
 
-DocumentItem WorkingForm::document_item() const {
+draw::DocumentItem WorkingForm::document_item() const {
     return {shown_lines(), shown_plot()};
 }
 
 void WorkingForm::refresh() {
-    view_.set_checked("optSolve", page_ == Page::Solve);
-    view_.set_checked("optFunction", page_ == Page::Function);
+    view_.set_checked("optSolve", page_ == draw::Page::Solve);
+    view_.set_checked("optFunction", page_ == draw::Page::Function);
     if (topic_ == Topic::Quadratic) {
         const calc::Working* working = shown_working();
         for (const Option& option : kOptions) {
             const bool applies = exercise_ && std::ranges::count(exercise_->workings, option.method,
                                                                  &calc::Working::method) > 0;
-            view_.set_enabled(option.control, applies && page_ == Page::Solve);
+            view_.set_enabled(option.control, applies && page_ == draw::Page::Solve);
             view_.set_checked(option.control,
                               working != nullptr && working->method == option.method);
         }
@@ -191,9 +192,9 @@ void WorkingForm::refresh() {
     view_.repaint("picGraph");
 }
 
-void WorkingForm::choose_page(Page page) {
+void WorkingForm::choose_page(draw::Page page) {
     page_ = page;
-    settings_.write(key(topic_, "Page"), kPageNames[page == Page::Function ? 1 : 0]);
+    settings_.write(key(topic_, "Page"), kPageNames[page == draw::Page::Function ? 1 : 0]);
     graph_window_.reset();
     trace_x_.reset();
     refresh();
@@ -206,13 +207,13 @@ void WorkingForm::clicked(std::string_view control) {
         settings_.write(key(topic_, "Method"), option->stored);
         refresh();
     } else if (control == "optSolve" || control == "optFunction") {
-        choose_page(control == "optSolve" ? Page::Solve : Page::Function);
+        choose_page(control == "optSolve" ? draw::Page::Solve : draw::Page::Function);
     } else if (control == "cmdCopyText") {
         view_.copy_text(text());
     } else if (control == "cmdCopyGraph") {
         view_.copy_picture("picGraph");
     } else if (control == "cmdPrint" || control == "cmdSave") {
-        Document document({document_item()});
+        draw::Document document({document_item()}, version_line());
         control == "cmdPrint" ? view_.print(document) : view_.save(document);
     } else if (control == "cmdClose") {
         view_.close();
@@ -283,7 +284,8 @@ bool WorkingForm::key_pressed(std::string_view control, Key key) {
         break;
     }
     if (control == "picGraph" && scene_) {
-        const Point middle{(scene_->left + scene_->right) / 2, (scene_->top + scene_->bottom) / 2};
+        const draw::Point middle{(scene_->left + scene_->right) / 2,
+                                 (scene_->top + scene_->bottom) / 2};
         switch (key) {
         case Key::Home:
             fit_graph();
@@ -326,7 +328,7 @@ bool WorkingForm::graph_pointer(const PointerEvent& event) {
     if (!scene_) {
         return false;
     }
-    const Point at{event.x, event.y};
+    const draw::Point at{event.x, event.y};
     switch (event.kind) {
     case PointerEvent::Kind::Wheel:
         zoom_graph(std::pow(kGraphZoomStep, event.amount), at);
@@ -347,7 +349,7 @@ bool WorkingForm::graph_pointer(const PointerEvent& event) {
         pressed_at_.reset();
         return true;
     case PointerEvent::Kind::DoubleClick:
-        if (!near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
+        if (!draw::near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
             fit_graph();
         }
         return true;
@@ -358,7 +360,7 @@ bool WorkingForm::graph_pointer(const PointerEvent& event) {
         break;
     }
     if (dragged_from_) {
-        graph_window_ = panned(*scene_, at.x - dragged_from_->x, at.y - dragged_from_->y);
+        graph_window_ = draw::panned(*scene_, at.x - dragged_from_->x, at.y - dragged_from_->y);
         dragged_from_ = at;
         view_.repaint("picGraph");
     } else {
@@ -367,19 +369,19 @@ bool WorkingForm::graph_pointer(const PointerEvent& event) {
     return true;
 }
 
-void WorkingForm::trace_near(Point at) {
-    if (near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
+void WorkingForm::trace_near(draw::Point at) {
+    if (draw::near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
         // The pointer's x, to a tenth of a tick: the label stays short.
         const double tenth = scene_->x_step / 10;
-        trace(std::round(plane_x(*scene_, at.x) / tenth) * tenth, false);
+        trace(std::round(draw::plane_x(*scene_, at.x) / tenth) * tenth, false);
     }
 }
 
-void WorkingForm::zoom_graph(double factor, Point about) {
+void WorkingForm::zoom_graph(double factor, draw::Point about) {
     if (!scene_ || !std::isfinite(factor) || factor <= 0) {
         return;
     }
-    graph_window_ = zoomed(*scene_, factor, about);
+    graph_window_ = draw::zoomed(*scene_, factor, about);
     view_.repaint("picGraph");
 }
 
@@ -393,7 +395,8 @@ void WorkingForm::move_trace(int ticks) {
         return;
     }
     const double step = scene_->x_step;
-    const double from = trace_x_ ? *trace_x_ : plane_x(*scene_, (scene_->left + scene_->right) / 2);
+    const double from =
+        trace_x_ ? *trace_x_ : draw::plane_x(*scene_, (scene_->left + scene_->right) / 2);
     trace(std::round(from / step) * step + ticks * step, true);
 }
 
@@ -403,7 +406,7 @@ void WorkingForm::trace(std::optional<double> x, bool announce) {
     if (x && scene_) {
         const double at = scene_->x_offset + *x * scene_->x_scale;
         if (at < scene_->left || at > scene_->right) {
-            GraphWindow moved = graph_window_.value_or(window_of(*scene_));
+            draw::GraphWindow moved = graph_window_.value_or(draw::window_of(*scene_));
             moved.centre_x = *x;
             graph_window_ = moved;
         }
@@ -419,8 +422,9 @@ void WorkingForm::describe_graph() {
     const calc::Plot& plot = shown_plot();
     std::string description = plot.equation;
     if (trace_x_ && scene_) {
-        if (const std::optional<double> y = curve_at(plot, *trace_x_)) {
-            description = "曲线上的点 " + point_text(*trace_x_, *y, scene_->x_step, scene_->y_step);
+        if (const std::optional<double> y = draw::curve_at(plot, *trace_x_)) {
+            description =
+                "曲线上的点 " + draw::point_text(*trace_x_, *y, scene_->x_step, scene_->y_step);
         }
     } else {
         for (const calc::PlotMark& mark : plot.marks) {
@@ -430,19 +434,20 @@ void WorkingForm::describe_graph() {
     view_.set_description("picGraph", description);
 }
 
-double WorkingForm::paint(std::string_view control, Canvas& canvas) {
+double WorkingForm::paint(std::string_view control, draw::Canvas& canvas) {
     const double zoom = zoom_ / 100.0;
     if (control == "picGraph") {
-        GraphOptions options{zoom, graph_window_, trace_x_};
-        scene_ = build_scene(shown_plot(), canvas, options);
-        draw(*scene_, canvas);
+        draw::GraphOptions options{zoom, graph_window_, trace_x_};
+        scene_ = draw::build_scene(shown_plot(), canvas, options);
+        draw::draw(*scene_, canvas);
         return canvas.height();
     }
-    canvas.fill(Ink::Paper);
+    canvas.fill(draw::Ink::Paper);
     const double margin = 8 * canvas.scale() * zoom;
     const std::vector<calc::Formula> lines = shown_lines();
-    const Typeset set = typeset(lines, kPoints * zoom, canvas.width() - 2 * margin, canvas);
-    draw(set, canvas, {margin, margin});
+    const draw::Typeset set =
+        draw::typeset(lines, kPoints * zoom, canvas.width() - 2 * margin, canvas);
+    draw::draw(set, canvas, {margin, margin});
     return set.height + 2 * margin;
 }
 

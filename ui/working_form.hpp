@@ -57,28 +57,28 @@ class WorkingForm final : public Form {
     // over the curve the pointer shows the point beneath it.
     bool pointer(std::string_view control, const PointerEvent& event) override;
     void resized(int width, int height) override;
-    double paint(std::string_view control, Canvas& canvas) override;
+    double paint(std::string_view control, draw::Canvas& canvas) override;
 
     // What the page shows, as lines of text: copied, and read aloud.
     std::string text() const;
-    Page page() const { return page_; }
+    draw::Page page() const { return page_; }
     int zoom() const { return zoom_; }
     // What goes to the printer and into files: the page shown with its graph.
-    DocumentItem document_item() const;
+    draw::DocumentItem document_item() const;
 
   private:
     const calc::Working* shown_working() const;
     std::vector<calc::Formula> shown_lines() const;
     const calc::Plot& shown_plot() const;
     void refresh();
-    void choose_page(Page page);
+    void choose_page(draw::Page page);
     void set_zoom(int zoom);
     void step_zoom(int steps);
     void arrange();
-    void zoom_graph(double factor, Point about);
+    void zoom_graph(double factor, draw::Point about);
     void move_trace(int ticks);
     void trace(std::optional<double> x, bool announce);
-    void trace_near(Point at);
+    void trace_near(draw::Point at);
     void fit_graph();
     bool graph_pointer(const PointerEvent& event);
     void describe_graph();
@@ -88,17 +88,17 @@ class WorkingForm final : public Form {
     Settings& settings_;
     std::optional<calc::Exercise> exercise_;
     std::optional<calc::Method> preferred_;
-    Page page_ = Page::Solve;
+    draw::Page page_ = draw::Page::Solve;
     int zoom_ = 100;
     bool full_screen_ = false;
     int width_ = 0; // the client area, twips; 0 before the first resize
     int height_ = 0;
     // The graph as last drawn, and where the user has moved it.
-    std::optional<Scene> scene_;
-    std::optional<GraphWindow> graph_window_;
+    std::optional<draw::Scene> scene_;
+    std::optional<draw::GraphWindow> graph_window_;
     std::optional<double> trace_x_;
-    std::optional<Point> dragged_from_;
-    std::optional<Point> pressed_at_;
+    std::optional<draw::Point> dragged_from_;
+    std::optional<draw::Point> pressed_at_;
     double wheel_notches_ = 0; // towards the next zoom step
 };
 

@@ -38,8 +38,8 @@ void draw_focus_frame(HWND canvas, HDC dc, RECT frame) {
     const auto ui_state = static_cast<UINT>(SendMessageW(canvas, WM_QUERYUISTATE, 0, 0));
     if (GetFocus() == canvas && (ui_state & UISF_HIDEFOCUS) == 0) {
         InflateRect(&frame, -1, -1);
-        SetTextColor(dc, ink_colour(ui::Ink::Text));
-        SetBkColor(dc, ink_colour(ui::Ink::Paper));
+        SetTextColor(dc, ink_colour(draw::Ink::Text));
+        SetBkColor(dc, ink_colour(draw::Ink::Paper));
         DrawFocusRect(dc, &frame);
     }
 }
@@ -59,7 +59,7 @@ void paint(HWND canvas, HDC target) {
     if (state.painter) {
         drawn = state.painter(drawn_on);
     } else {
-        drawn_on.fill(ui::Ink::Paper);
+        drawn_on.fill(draw::Ink::Paper);
     }
     SelectObject(memory, old_font);
     draw_focus_frame(canvas, memory, area);
@@ -225,7 +225,7 @@ double draw_canvas(HWND canvas, HDC dc, const GdiCanvas::Surface& surface) {
     CanvasState& state = *state_of(canvas);
     GdiCanvas drawn_on(dc, surface, state.fonts);
     if (!state.painter) {
-        drawn_on.fill(ui::Ink::Paper);
+        drawn_on.fill(draw::Ink::Paper);
         return 0;
     }
     return state.painter(drawn_on);

@@ -1,5 +1,5 @@
 // The windows' own drawings on Win32 (the working, the graph): a control
-// that its window's rules paint through ui::Canvas (gdi_canvas.hpp), with a
+// that its window's rules paint through draw::Canvas (gdi_canvas.hpp), with a
 // vertical scroll bar while the drawing is taller than the control, a focus
 // frame once the keyboard is in use, and the pointer (mouse, pen, wheel and
 // touch gestures) handed to the rules, which may leave it to the canvas: an
@@ -20,7 +20,7 @@ namespace vornix::win32 {
 inline constexpr const wchar_t* kCanvasClass = L"VornixCanvas";
 
 // Draws on the canvas; returns the drawing's height in the canvas's pixels.
-using CanvasPainter = std::function<double(ui::Canvas& canvas)>;
+using CanvasPainter = std::function<double(draw::Canvas& canvas)>;
 // The pointer over the canvas, in the drawing's pixels; returns whether it was used.
 using CanvasPointer = std::function<bool(const ui::PointerEvent& event)>;
 

@@ -54,21 +54,21 @@ COLORREF link_face(ui::Colour background, bool hovered) {
     return face_colour(background);
 }
 
-COLORREF ink_colour(ui::Ink ink) {
+COLORREF ink_colour(draw::Ink ink) {
     if (!high_contrast()) {
-        return COLORREF(ui::light_colour(ink));
+        return COLORREF(draw::light_colour(ink));
     }
     switch (ink) {
-    case ui::Ink::Paper:
-    case ui::Ink::Region: // no fill the system's colours have: the region's edges say enough
+    case draw::Ink::Paper:
+    case draw::Ink::Region: // no fill the system's colours have: the region's edges say enough
         return GetSysColor(COLOR_WINDOW);
-    case ui::Ink::Curve:
+    case draw::Ink::Curve:
         return GetSysColor(COLOR_HOTLIGHT);
-    case ui::Ink::Mark:
-    case ui::Ink::Trace:
+    case draw::Ink::Mark:
+    case draw::Ink::Trace:
         return GetSysColor(COLOR_HIGHLIGHT);
-    case ui::Ink::Grid:
-    case ui::Ink::Base:
+    case draw::Ink::Grid:
+    case draw::Ink::Base:
         return GetSysColor(COLOR_GRAYTEXT);
     default:
         return GetSysColor(COLOR_WINDOWTEXT);

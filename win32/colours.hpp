@@ -27,6 +27,6 @@ COLORREF link_face(ui::Colour background, bool hovered);
 
 // A part of a drawing; in High Contrast the window's text on the window's
 // colour, the curve and the marks in the link's and the selection's colours.
-COLORREF ink_colour(ui::Ink ink);
+COLORREF ink_colour(draw::Ink ink);
 
 } // namespace vornix::win32

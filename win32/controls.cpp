@@ -115,7 +115,7 @@ void FormWindow::build_controls() {
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0); // no limit but the system's own
         }
         if (row.kind == ui::ControlKind::Canvas) {
-            set_canvas_painter(control, [this, name = row.name](ui::Canvas& canvas) {
+            set_canvas_painter(control, [this, name = row.name](draw::Canvas& canvas) {
                 return form_->paint(name, canvas);
             });
             set_canvas_pointer(control, [this, name = row.name](const ui::PointerEvent& event) {

@@ -63,8 +63,8 @@ GdiCanvas::GdiCanvas(HDC dc, const Surface& surface, CanvasFonts& fonts)
     SetTextAlign(dc_, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
 }
 
-COLORREF GdiCanvas::colour(ui::Ink ink) const {
-    return surface_.paper ? COLORREF(ui::paper_colour(ink)) : ink_colour(ink);
+COLORREF GdiCanvas::colour(draw::Ink ink) const {
+    return surface_.paper ? COLORREF(draw::paper_colour(ink)) : ink_colour(ink);
 }
 
 int GdiCanvas::x_of(double x) const {
@@ -75,8 +75,8 @@ int GdiCanvas::y_of(double y) const {
     return rounded(y + surface_.origin.y);
 }
 
-ui::TextExtent GdiCanvas::measure(std::string_view text, double points) {
-    ui::TextExtent total{0, 0, 0};
+draw::TextExtent GdiCanvas::measure(std::string_view text, double points) {
+    draw::TextExtent total{0, 0, 0};
     for (const Run& run : runs(text, points)) {
         SelectObject(dc_, run.font);
         TEXTMETRICW metrics{};
@@ -88,7 +88,7 @@ ui::TextExtent GdiCanvas::measure(std::string_view text, double points) {
     return total;
 }
 
-void GdiCanvas::text(ui::Point at, std::string_view text, double points, ui::Ink ink) {
+void GdiCanvas::text(draw::Point at, std::string_view text, double points, draw::Ink ink) {
     SetTextColor(dc_, colour(ink));
     double x = at.x;
     for (const Run& run : runs(text, points)) {
@@ -153,16 +153,17 @@ void* GdiCanvas::smooth_graphics() {
     return graphics;
 }
 
-std::vector<GdiPlus::PointF> GdiCanvas::plus_points(std::span<const ui::Point> points) const {
+std::vector<GdiPlus::PointF> GdiCanvas::plus_points(std::span<const draw::Point> points) const {
     std::vector<GdiPlus::PointF> at;
     at.reserve(points.size());
-    for (const ui::Point& point : points) {
+    for (const draw::Point& point : points) {
         at.push_back({float(point.x + surface_.origin.x), float(point.y + surface_.origin.y)});
     }
     return at;
 }
 
-void GdiCanvas::lines(std::span<const ui::Point> points, double width, ui::Ink ink, bool dashed) {
+void GdiCanvas::lines(std::span<const draw::Point> points, double width, draw::Ink ink,
+                      bool dashed) {
     if (points.size() < 2) {
         return;
     }
@@ -184,14 +185,14 @@ void GdiCanvas::lines(std::span<const ui::Point> points, double width, ui::Ink i
     plus.delete_graphics(graphics);
 }
 
-void GdiCanvas::lines_by_gdi(std::span<const ui::Point> points, double width, ui::Ink ink,
+void GdiCanvas::lines_by_gdi(std::span<const draw::Point> points, double width, draw::Ink ink,
                              bool dashed) {
     LOGBRUSH brush{BS_SOLID, colour(ink), 0};
     HPEN pen = ExtCreatePen(PS_GEOMETRIC | (dashed ? PS_DASH : PS_SOLID) | PS_JOIN_ROUND,
                             static_cast<DWORD>(std::max(1, rounded(width))), &brush, 0, nullptr);
     const HGDIOBJ old = SelectObject(dc_, pen);
     std::vector<POINT> at;
-    for (const ui::Point& point : points) {
+    for (const draw::Point& point : points) {
         at.push_back({x_of(point.x), y_of(point.y)});
     }
     Polyline(dc_, at.data(), static_cast<int>(at.size()));
@@ -199,7 +200,7 @@ void GdiCanvas::lines_by_gdi(std::span<const ui::Point> points, double width, ui
     DeleteObject(pen);
 }
 
-void GdiCanvas::disc(ui::Point centre, double radius, ui::Ink ink) {
+void GdiCanvas::disc(draw::Point centre, double radius, draw::Ink ink) {
     const GdiPlus& plus = gdi_plus();
     if (!plus.ready) {
         const HGDIOBJ old_brush = SelectObject(dc_, brush_of(colour(ink)));
@@ -220,7 +221,7 @@ void GdiCanvas::disc(ui::Point centre, double radius, ui::Ink ink) {
     plus.delete_graphics(graphics);
 }
 
-void GdiCanvas::polygon(std::span<const ui::Point> points, ui::Ink ink) {
+void GdiCanvas::polygon(std::span<const draw::Point> points, draw::Ink ink) {
     if (points.size() < 3) {
         return;
     }
@@ -239,9 +240,9 @@ void GdiCanvas::polygon(std::span<const ui::Point> points, ui::Ink ink) {
     plus.delete_graphics(graphics);
 }
 
-void GdiCanvas::polygon_by_gdi(std::span<const ui::Point> points, ui::Ink ink) {
+void GdiCanvas::polygon_by_gdi(std::span<const draw::Point> points, draw::Ink ink) {
     std::vector<POINT> at;
-    for (const ui::Point& point : points) {
+    for (const draw::Point& point : points) {
         at.push_back({x_of(point.x), y_of(point.y)});
     }
     const HGDIOBJ old_brush = SelectObject(dc_, brush_of(colour(ink)));
@@ -251,7 +252,7 @@ void GdiCanvas::polygon_by_gdi(std::span<const ui::Point> points, ui::Ink ink) {
     SelectObject(dc_, old_brush);
 }
 
-void GdiCanvas::fill(ui::Ink ink) {
+void GdiCanvas::fill(draw::Ink ink) {
     const RECT area{surface_.origin.x, surface_.origin.y, surface_.origin.x + surface_.size.cx,
                     surface_.origin.y + surface_.size.cy};
     FillRect(dc_, &area, brush_of(colour(ink)));

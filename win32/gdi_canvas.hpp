@@ -1,4 +1,4 @@
-// ui::Canvas on a GDI device context: a window's memory bitmap, a picture for
+// draw::Canvas on a GDI device context: a window's memory bitmap, a picture for
 // the clipboard or a file, or a printer's page. Text through GDI in the Song
 // face, with the signs it lacks from a fallback face; lines, dots and fills
 // smooth-edged through GDI+, or through GDI where GDI+ cannot start.
@@ -37,7 +37,7 @@ class CanvasFonts {
     std::map<std::tuple<std::size_t, double, int>, HFONT> fallbacks_;
 };
 
-class GdiCanvas final : public ui::Canvas {
+class GdiCanvas final : public draw::Canvas {
   public:
     struct Surface {
         SIZE size;    // what the drawing may take, in the DC's pixels
@@ -50,12 +50,13 @@ class GdiCanvas final : public ui::Canvas {
     double width() const override { return surface_.size.cx; }
     double height() const override { return surface_.size.cy; }
     double scale() const override { return double(surface_.dpi) / USER_DEFAULT_SCREEN_DPI; }
-    ui::TextExtent measure(std::string_view text, double points) override;
-    void text(ui::Point at, std::string_view text, double points, ui::Ink ink) override;
-    void lines(std::span<const ui::Point> points, double width, ui::Ink ink, bool dashed) override;
-    void disc(ui::Point centre, double radius, ui::Ink ink) override;
-    void polygon(std::span<const ui::Point> points, ui::Ink ink) override;
-    void fill(ui::Ink ink) override;
+    draw::TextExtent measure(std::string_view text, double points) override;
+    void text(draw::Point at, std::string_view text, double points, draw::Ink ink) override;
+    void lines(std::span<const draw::Point> points, double width, draw::Ink ink,
+               bool dashed) override;
+    void disc(draw::Point centre, double radius, draw::Ink ink) override;
+    void polygon(std::span<const draw::Point> points, draw::Ink ink) override;
+    void fill(draw::Ink ink) override;
 
   private:
     // A piece of text in one font.
@@ -66,13 +67,14 @@ class GdiCanvas final : public ui::Canvas {
     std::vector<Run> runs(std::string_view text, double points);
     HFONT font_having(wchar_t character, double points);
     double run_width(const Run& run);
-    COLORREF colour(ui::Ink ink) const;
+    COLORREF colour(draw::Ink ink) const;
     int x_of(double x) const;
     int y_of(double y) const;
-    std::vector<GdiPlus::PointF> plus_points(std::span<const ui::Point> points) const;
+    std::vector<GdiPlus::PointF> plus_points(std::span<const draw::Point> points) const;
     void* smooth_graphics();
-    void lines_by_gdi(std::span<const ui::Point> points, double width, ui::Ink ink, bool dashed);
-    void polygon_by_gdi(std::span<const ui::Point> points, ui::Ink ink);
+    void lines_by_gdi(std::span<const draw::Point> points, double width, draw::Ink ink,
+                      bool dashed);
+    void polygon_by_gdi(std::span<const draw::Point> points, draw::Ink ink);
 
     HDC dc_;
     Surface surface_;

@@ -46,7 +46,7 @@ constexpr std::array<const wchar_t*, 2> kEndings{L".png", L".svg"};
 
 } // namespace
 
-void DesktopServices::print(HWND owner, ui::Document& document) {
+void DesktopServices::print(HWND owner, draw::Document& document) {
     using PrintDialog = HRESULT(WINAPI*)(PRINTDLGEXW*);
     const auto print_dialog = dialog_call<PrintDialog>("PrintDlgExW");
     start_com(); // the dialog runs in a single-threaded apartment
@@ -68,7 +68,7 @@ void DesktopServices::print(HWND owner, ui::Document& document) {
     }
 }
 
-void DesktopServices::save(HWND owner, ui::Document& document) {
+void DesktopServices::save(HWND owner, draw::Document& document) {
     using SaveDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
     const auto save_dialog = dialog_call<SaveDialog>("GetSaveFileNameW");
     std::array<wchar_t, 4 * MAX_PATH> path{};
@@ -89,13 +89,13 @@ void DesktopServices::save(HWND owner, ui::Document& document) {
         return; // cancelled
     }
     std::string chosen = sysinfo::utf8(path.data());
-    if (!ui::kind_of(chosen)) {
+    if (!draw::kind_of(chosen)) {
         const std::size_t filter = dialog.nFilterIndex == 2 ? 1 : 0;
         chosen += sysinfo::utf8(kEndings[filter]);
     }
     Win32PageRenderer renderer;
-    const ui::Saved saved = ui::save_document(document, chosen, renderer);
-    if (saved.outcome != ui::Saved::Outcome::Written) {
+    const draw::Saved saved = draw::save_document(document, chosen, renderer);
+    if (saved.outcome != draw::Saved::Outcome::Written) {
         show_message(owner, sysinfo::wide(saved.message));
     }
 }

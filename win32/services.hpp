@@ -34,11 +34,11 @@ class Services {
 
     // The system's print dialog, then the document on the printer chosen;
     // a failure is told in a message box, a cancel does nothing.
-    virtual void print(HWND owner, ui::Document& document) = 0;
+    virtual void print(HWND owner, draw::Document& document) = 0;
 
     // The system's save dialog (PNG or SVG), then the document in that file;
     // a file that cannot be written is told in a message box.
-    virtual void save(HWND owner, ui::Document& document) = 0;
+    virtual void save(HWND owner, draw::Document& document) = 0;
 };
 
 // The real system: MessageBoxW, CreateProcessW, ShellExecuteW, the registry
@@ -51,8 +51,8 @@ class DesktopServices final : public Services {
     bool start_program(const std::wstring& path) override;
     bool open_page(HWND owner, const std::wstring& address) override;
     ui::Settings& settings() override;
-    void print(HWND owner, ui::Document& document) override;
-    void save(HWND owner, ui::Document& document) override;
+    void print(HWND owner, draw::Document& document) override;
+    void save(HWND owner, draw::Document& document) override;
 
   private:
     std::unique_ptr<ui::Settings> settings_;

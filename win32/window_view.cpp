@@ -182,11 +182,11 @@ void FormWindow::show_message(const std::string& text) {
     services_.show_message(window_, wide(text));
 }
 
-void FormWindow::print(ui::Document& document) {
+void FormWindow::print(draw::Document& document) {
     services_.print(window_, document);
 }
 
-void FormWindow::save(ui::Document& document) {
+void FormWindow::save(draw::Document& document) {
     services_.save(window_, document);
 }
 

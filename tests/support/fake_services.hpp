@@ -36,10 +36,10 @@ class FakeServices : public qt::Services {
     void announce(QWidget& control) override { announced.push_back(&control); }
     ui::Settings& settings() override { return stored; }
     // No dialog is shown: what was handed to the printer or the file is counted.
-    void print(QWidget*, ui::Document& document) override {
+    void print(QWidget*, draw::Document& document) override {
         printed.push_back(document.items().size());
     }
-    void save(QWidget*, ui::Document& document) override {
+    void save(QWidget*, draw::Document& document) override {
         saved.push_back(document.items().size());
     }
 

@@ -72,14 +72,14 @@ TEST(ReadCommandLine, AnExportTakesItsEntriesAsTheyStandNegativeOnesIncluded) {
         kToolkit);
     EXPECT_EQ(line.request.items[0].entries, (std::vector<std::string>{"1", "-3", "1"}));
     EXPECT_EQ(line.request.method, vornix::calc::Method::CompletingSquare);
-    EXPECT_EQ(line.request.page, vornix::ui::Page::Function);
+    EXPECT_EQ(line.request.page, vornix::draw::Page::Function);
 }
 
 // Keeps what would be written; the folder "locked" cannot be written to.
-class KeptFiles : public vornix::ui::PageRenderer {
+class KeptFiles : public vornix::draw::PageRenderer {
   public:
-    std::optional<std::string> pdf(vornix::ui::Document&) override { return "%PDF"; }
-    std::optional<std::string> png(vornix::ui::Document&, std::size_t, double) override {
+    std::optional<std::string> pdf(vornix::draw::Document&) override { return "%PDF"; }
+    std::optional<std::string> png(vornix::draw::Document&, std::size_t, double) override {
         return std::nullopt;
     }
     bool write_file(const std::string& path, std::string_view bytes) override {

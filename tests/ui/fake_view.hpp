@@ -60,8 +60,8 @@ class FakeView : public ui::View {
         captions[std::string(control)] = text;
         announced.emplace_back(control);
     }
-    void print(ui::Document& document) override { printed.push_back(document.items()); }
-    void save(ui::Document& document) override { saved.push_back(document.items()); }
+    void print(draw::Document& document) override { printed.push_back(document.items()); }
+    void save(draw::Document& document) override { saved.push_back(document.items()); }
 
     std::map<std::string, std::string, std::less<>> texts; // entry boxes, as typed
     std::map<std::string, std::string, std::less<>> captions;
@@ -85,8 +85,8 @@ class FakeView : public ui::View {
     std::map<std::string, ui::Rect, std::less<>> places;
     bool full_screen = false;
     // What was handed to the printer and to the save dialog.
-    std::vector<std::vector<ui::DocumentItem>> printed;
-    std::vector<std::vector<ui::DocumentItem>> saved;
+    std::vector<std::vector<draw::DocumentItem>> printed;
+    std::vector<std::vector<draw::DocumentItem>> saved;
 
   private:
     static std::string get(const std::map<std::string, std::string, std::less<>>& values,

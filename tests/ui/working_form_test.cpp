@@ -106,7 +106,7 @@ TEST_F(WorkingFormTest, ThePageChosenIsShownCopiedKeptAndPrinted) {
     FakeView next_view; // the next window, or the next run, with the same settings
     WorkingForm next{next_view, ui::Topic::Quadratic, settings};
     next.load();
-    EXPECT_EQ(next.page(), ui::Page::Function);
+    EXPECT_EQ(next.page(), draw::Page::Function);
     next.clicked("optSolve");
     next.show(&exercise);
     EXPECT_TRUE(next.text().starts_with("解方程 2x²−4x−3=0."));

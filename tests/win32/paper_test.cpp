@@ -1,6 +1,7 @@
 // The working on paper and in files on Win32: a page drawn at 300 DPI as the
 // printer and the PNG get it, files written whole through a temporary name,
 // and the command line's export run as a program, as cmd.exe would.
+#include "app_info.hpp"
 #include "canvas_control.hpp"
 #include "paper.hpp"
 #include "wide_text.hpp"
@@ -21,10 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-ui::Document quadratic_document() {
+draw::Document quadratic_document() {
     const calc::Exercise exercise = calc::evaluate_quadratic("1", "-3", "2");
-    return ui::Document({{ui::page_lines(exercise, ui::Page::Solve, std::nullopt),
-                          ui::page_plot(exercise, ui::Page::Solve)}});
+    return draw::Document({{draw::page_lines(exercise, draw::Page::Solve, std::nullopt),
+                            draw::page_plot(exercise, draw::Page::Solve)}},
+                          ui::version_line());
 }
 
 std::string contents(const fs::path& file) {
@@ -63,7 +65,7 @@ std::pair<long, long> png_size(const std::string& png) {
 }
 
 TEST(PaperWin32, APageAt300DpiHasTheWorkingsTextOnTheLeftAndTheCurveOnTheRight) {
-    ui::Document document = quadratic_document();
+    draw::Document document = quadratic_document();
     HBITMAP page = win32::page_bitmap(document, 0, 300);
     ASSERT_NE(page, nullptr);
     DIBSECTION dib{};
@@ -89,15 +91,16 @@ TEST(PaperWin32, APageAt300DpiHasTheWorkingsTextOnTheLeftAndTheCurveOnTheRight) 
 
 TEST(PaperWin32, SavedAsPngAndSvgTheFilesHoldTheWholePageAndNothingElseIsLeft) {
     Folder folder("vornix-paper");
-    ui::Document document = quadratic_document();
+    draw::Document document = quadratic_document();
     win32::Win32PageRenderer renderer;
-    ASSERT_EQ(ui::save_document(document, folder.file(L"解题过程.png"), renderer).outcome,
-              ui::Saved::Outcome::Written);
+    ASSERT_EQ(draw::save_document(document, folder.file(L"解题过程.png"), renderer).outcome,
+              draw::Saved::Outcome::Written);
     EXPECT_EQ(png_size(contents(folder.path() / L"解题过程.png")), std::pair(2480L, 3508L));
 
     const std::string svg_path = folder.file(L"key.svg");
     std::ofstream(fs::path(sysinfo::wide(svg_path))) << "an older file";
-    ASSERT_EQ(ui::save_document(document, svg_path, renderer).outcome, ui::Saved::Outcome::Written);
+    ASSERT_EQ(draw::save_document(document, svg_path, renderer).outcome,
+              draw::Saved::Outcome::Written);
     const std::string svg = contents(folder.path() / "key.svg");
     EXPECT_TRUE(svg.starts_with("<?xml")) << svg.substr(0, 40);
     EXPECT_TRUE(svg.ends_with("</svg>\n"));
@@ -109,11 +112,11 @@ TEST(PaperWin32, SavedAsPngAndSvgTheFilesHoldTheWholePageAndNothingElseIsLeft) {
 
 TEST(PaperWin32, AFolderThatIsNotThereGetsAMessageAndNoFile) {
     Folder folder("vornix-paper-missing");
-    ui::Document document = quadratic_document();
+    draw::Document document = quadratic_document();
     win32::Win32PageRenderer renderer;
     const std::string path = sysinfo::utf8((folder.path() / "gone" / "key.svg").wstring());
-    const ui::Saved saved = ui::save_document(document, path, renderer);
-    EXPECT_EQ(saved.outcome, ui::Saved::Outcome::Failed);
+    const draw::Saved saved = draw::save_document(document, path, renderer);
+    EXPECT_EQ(saved.outcome, draw::Saved::Outcome::Failed);
     EXPECT_NE(saved.message.find("无法写入文件"), std::string::npos);
     EXPECT_EQ(folder.count(), 0u);
 }

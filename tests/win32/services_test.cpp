@@ -76,8 +76,8 @@ TEST(CommandLineWin32, HelpAndVersionAnswerInAMessageBoxAndAnUnknownArgumentIsRe
         bool start_program(const std::wstring&) override { return false; }
         bool open_page(HWND, const std::wstring&) override { return false; }
         ui::Settings& settings() override { return memory; }
-        void print(HWND, ui::Document&) override {}
-        void save(HWND, ui::Document&) override {}
+        void print(HWND, draw::Document&) override {}
+        void save(HWND, draw::Document&) override {}
         std::vector<std::wstring> messages;
         ui::MemorySettings memory;
     } shown;

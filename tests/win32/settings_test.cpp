@@ -67,7 +67,7 @@ TEST_F(RegistrySettingsTest, DamagedValuesGiveTheDefaultsAndAPlaceOnNoMonitorIsL
     win32::WorkingWindow* working = open_working();
     ASSERT_NE(working, nullptr);
     EXPECT_EQ(working->form().zoom(), 100);
-    EXPECT_EQ(working->form().page(), ui::Page::Solve);
+    EXPECT_EQ(working->form().page(), draw::Page::Solve);
     RECT frame{};
     GetWindowRect(working->handle(), &frame);
     EXPECT_LT(frame.left, 5000) << "on a monitor there is";

@@ -34,10 +34,10 @@ class FakeServices : public win32::Services {
     }
     ui::Settings& settings() override { return *store; }
     // What would have gone to the printer or into a file: the working's first line.
-    void print(HWND, ui::Document& document) override { printed.push_back(first_line(document)); }
-    void save(HWND, ui::Document& document) override { saved.push_back(first_line(document)); }
+    void print(HWND, draw::Document& document) override { printed.push_back(first_line(document)); }
+    void save(HWND, draw::Document& document) override { saved.push_back(first_line(document)); }
 
-    static std::string first_line(const ui::Document& document) {
+    static std::string first_line(const draw::Document& document) {
         const auto& items = document.items();
         return items.empty() || items[0].lines.empty() ? "" : calc::linear_text(items[0].lines[0]);
     }

@@ -190,7 +190,7 @@ TEST_F(WorkingWindowTest, AltHShowsTheFunctionPageAndItsGroupIsApartFromTheMetho
     const std::wstring solving = read_aloud(working, "picWorking");
     EXPECT_TRUE(key(working.handle(), working.control("picWorking"), WM_SYSCHAR, 'h'));
     EXPECT_EQ(SendMessageW(working.control("optFunction"), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(working.form().page(), ui::Page::Function);
+    EXPECT_EQ(working.form().page(), draw::Page::Function);
     EXPECT_NE(read_aloud(working, "picWorking"), solving) << "the function's page is read";
     EXPECT_FALSE(IsWindowEnabled(working.control("optSquare"))) << "no method to choose there";
     EXPECT_EQ(services.memory.read("QuadraticWorking/Page"), "Function");
@@ -207,7 +207,7 @@ TEST_F(WorkingWindowTest, AltHShowsTheFunctionPageAndItsGroupIsApartFromTheMetho
 TEST_F(WorkingWindowTest, AScreenReadersDefaultActionOnAnOptionChoosesItAsAClickDoes) {
     win32::WorkingWindow& working = open();
     click(working.control("optFunction"));
-    ASSERT_EQ(working.form().page(), ui::Page::Function);
+    ASSERT_EQ(working.form().page(), draw::Page::Function);
     IAccessible* option = nullptr;
     ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(working.control("optSolve"), OBJID_CLIENT,
                                                         __uuidof(IAccessible),
@@ -218,7 +218,7 @@ TEST_F(WorkingWindowTest, AScreenReadersDefaultActionOnAnOptionChoosesItAsAClick
     EXPECT_HRESULT_SUCCEEDED(option->accDoDefaultAction(self));
     option->Release();
     run_messages(std::chrono::milliseconds(100));
-    EXPECT_EQ(working.form().page(), ui::Page::Solve);
+    EXPECT_EQ(working.form().page(), draw::Page::Solve);
     EXPECT_EQ(SendMessageW(working.control("optSolve"), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 

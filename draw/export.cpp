@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace vornix::ui {
+namespace vornix::draw {
 namespace {
 
 bool ends_with_any_case(std::string_view path, std::string_view ending) {
@@ -64,7 +64,7 @@ std::vector<std::string> svg_pages(Document& document) {
     for (std::size_t index = 0; index < count; ++index) {
         SvgCanvas canvas(page.width, page.height);
         document.draw_page(index, canvas);
-        pages.push_back(canvas.document(page_foot(index, count), true));
+        pages.push_back(canvas.document(document.foot(index), true));
     }
     return pages;
 }
@@ -117,4 +117,4 @@ Saved save_document(Document& document, const std::string& path, PageRenderer& r
     return saved;
 }
 
-} // namespace vornix::ui
+} // namespace vornix::draw

@@ -14,9 +14,9 @@
 namespace vornix::testing {
 namespace {
 
-ui::DocumentItem item(const char* a, const char* b, const char* c) {
+draw::DocumentItem item(const char* a, const char* b, const char* c) {
     const calc::Exercise exercise = calc::evaluate_quadratic(a, b, c);
-    return {ui::page_lines(exercise, ui::Page::Solve, std::nullopt), exercise.plot};
+    return {draw::page_lines(exercise, draw::Page::Solve, std::nullopt), exercise.plot};
 }
 
 TEST(Document, EveryLineOnExactlyOnePageWithinItsMarginsAndAFootOnEach) {
@@ -27,20 +27,21 @@ TEST(Document, EveryLineOnExactlyOnePageWithinItsMarginsAndAFootOnEach) {
     };
     for (const Row& row :
          {Row{"one", 1, 794}, Row{"six", 6, 794}, Row{"twenty_at_300_dpi", 20, 2480}}) {
-        std::vector<ui::DocumentItem> items;
+        std::vector<draw::DocumentItem> items;
         for (std::size_t i = 0; i < row.exercises; ++i) {
             items.push_back(item("1", std::to_string(-3 - int(i)).c_str(), "1"));
         }
         const double height = row.width * 297 / 210;
         FakeCanvas measuring(row.width, height, row.width / 794);
-        ui::Document document(items);
+        draw::Document document(items, "Vornix 1.0.1");
         const std::size_t pages = document.lay_out(measuring);
         std::size_t lines_drawn = 0;
         for (std::size_t page = 0; page < pages; ++page) {
             FakeCanvas canvas(row.width, height, row.width / 794);
             document.draw_page(page, canvas);
-            EXPECT_EQ(canvas.texts.back().text, ui::page_foot(page, pages)) << row.name;
-            for (const ui::Document::Piece& piece : document.page_pieces(page)) {
+            EXPECT_EQ(canvas.texts.back().text, draw::page_foot("Vornix 1.0.1", page, pages))
+                << row.name;
+            for (const draw::Document::Piece& piece : document.page_pieces(page)) {
                 EXPECT_LE(piece.top + piece.height, height * (1 - 26.0 / 297)) << row.name;
                 EXPECT_GE(piece.top, height * 17.9 / 297) << row.name;
             }
@@ -53,18 +54,18 @@ TEST(Document, EveryLineOnExactlyOnePageWithinItsMarginsAndAFootOnEach) {
 }
 
 TEST(Document, ALongWorkingGoesOnOnTheNextPageBetweenTwoLines) {
-    ui::DocumentItem tall = item("1", "-3", "1");
+    draw::DocumentItem tall = item("1", "-3", "1");
     const calc::Formula line = tall.lines.back();
     for (int i = 0; i < 120; ++i) {
         tall.lines.push_back(line);
     }
     FakeCanvas page(794, 1123);
-    ui::Document document({tall});
+    draw::Document document({tall}, "Vornix 1.0.1");
     const std::size_t pages = document.lay_out(page);
     ASSERT_GE(pages, 3u);
     double previous_to = 0;
     for (std::size_t index = 0; index < pages; ++index) {
-        for (const ui::Document::Piece& piece : document.page_pieces(index)) {
+        for (const draw::Document::Piece& piece : document.page_pieces(index)) {
             if (!piece.graph) {
                 EXPECT_DOUBLE_EQ(piece.from, previous_to)
                     << "the next piece starts where one ended";
@@ -75,10 +76,10 @@ TEST(Document, ALongWorkingGoesOnOnTheNextPageBetweenTwoLines) {
 }
 
 // A renderer that makes every kind and keeps files in memory; one name may refuse.
-class MemoryRenderer : public ui::PageRenderer {
+class MemoryRenderer : public draw::PageRenderer {
   public:
-    std::optional<std::string> pdf(ui::Document&) override { return "%PDF"; }
-    std::optional<std::string> png(ui::Document& document, std::size_t index, double) override {
+    std::optional<std::string> pdf(draw::Document&) override { return "%PDF"; }
+    std::optional<std::string> png(draw::Document& document, std::size_t index, double) override {
         FakeCanvas page(794, 1123);
         document.lay_out(page);
         return "PNG " + std::to_string(index);
@@ -96,11 +97,11 @@ class MemoryRenderer : public ui::PageRenderer {
 };
 
 TEST(Saving, OneFileAPageNumberedAllOrNone) {
-    std::vector<ui::DocumentItem> items(8, item("2", "-4", "-3"));
+    std::vector<draw::DocumentItem> items(8, item("2", "-4", "-3"));
     MemoryRenderer renderer;
-    ui::Document document(items);
-    const ui::Saved svg = ui::save_document(document, "key.SVG", renderer);
-    ASSERT_EQ(svg.outcome, ui::Saved::Outcome::Written);
+    draw::Document document(items, "Vornix 1.0.1");
+    const draw::Saved svg = draw::save_document(document, "key.SVG", renderer);
+    ASSERT_EQ(svg.outcome, draw::Saved::Outcome::Written);
     ASSERT_GE(svg.files.size(), 2u);
     EXPECT_EQ(svg.files[0], "key-1.SVG");
     EXPECT_TRUE(renderer.files["key-1.SVG"].starts_with("<?xml"));
@@ -108,16 +109,16 @@ TEST(Saving, OneFileAPageNumberedAllOrNone) {
 
     renderer.files.clear();
     renderer.refused = "out-2.png";
-    const ui::Saved failed = ui::save_document(document, "out.png", renderer);
-    EXPECT_EQ(failed.outcome, ui::Saved::Outcome::Failed);
+    const draw::Saved failed = draw::save_document(document, "out.png", renderer);
+    EXPECT_EQ(failed.outcome, draw::Saved::Outcome::Failed);
     EXPECT_NE(failed.message.find("out-2.png"), std::string::npos);
     EXPECT_TRUE(renderer.files.empty()) << "the first page is taken away again";
 
-    EXPECT_EQ(ui::save_document(document, "key.pdf", renderer).files,
+    EXPECT_EQ(draw::save_document(document, "key.pdf", renderer).files,
               std::vector<std::string>{"key.pdf"});
-    EXPECT_EQ(ui::save_document(document, "key.txt", renderer).outcome,
-              ui::Saved::Outcome::UnknownKind);
-    EXPECT_EQ(ui::numbered_names("a.b/key", 2),
+    EXPECT_EQ(draw::save_document(document, "key.txt", renderer).outcome,
+              draw::Saved::Outcome::UnknownKind);
+    EXPECT_EQ(draw::numbered_names("a.b/key", 2),
               (std::vector<std::string>{"a.b/key-1", "a.b/key-2"}));
 }
 
@@ -127,10 +128,10 @@ TEST(Svg, TextStaysTextAndEveryByteIsValidXml) {
           std::pair{"顶点 (1, −5)", "顶点 (1, −5)"},
           std::pair{"a\xFF\xC0\x80z", "a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz"},
           std::pair{"\x01\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}}) {
-        EXPECT_EQ(ui::xml_text(raw), escaped);
+        EXPECT_EQ(draw::xml_text(raw), escaped);
     }
-    ui::SvgCanvas canvas(100, 50);
-    canvas.text({10, 20}, "y=2x²", 9, ui::Ink::Curve);
+    draw::SvgCanvas canvas(100, 50);
+    canvas.text({10, 20}, "y=2x²", 9, draw::Ink::Curve);
     const std::string svg = canvas.document("t", false);
     EXPECT_NE(svg.find(">y=2x²</text>"), std::string::npos) << svg;
     EXPECT_NE(svg.find("fill=\"#000000\""), std::string::npos) << "black on white";

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 enum class Page { Solve, Function };
 
@@ -27,4 +27,4 @@ const calc::Plot& page_plot(const calc::Exercise& exercise, Page page);
 // A line of words.
 calc::Formula words(std::string text);
 
-} // namespace vornix::ui
+} // namespace vornix::draw

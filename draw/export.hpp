@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 enum class FileKind { Pdf, Png, Svg };
 
@@ -53,4 +53,4 @@ struct Saved {
 
 Saved save_document(Document& document, const std::string& path, PageRenderer& renderer);
 
-} // namespace vornix::ui
+} // namespace vornix::draw

@@ -13,9 +13,10 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 struct DocumentItem {
     std::vector<calc::Formula> lines; // the statement, then the page's lines
@@ -31,7 +32,9 @@ PageSize a4_pixels(double dpi);
 
 class Document {
   public:
-    explicit Document(std::vector<DocumentItem> items) : items_(std::move(items)) {}
+    // `signature` opens each page's foot: the program and its version ("Vornix 1.0.1").
+    Document(std::vector<DocumentItem> items, std::string signature)
+        : items_(std::move(items)), signature_(std::move(signature)) {}
 
     // Lays the items out on pages of `page`'s size and scale; returns how
     // many pages they take (at least one).
@@ -40,6 +43,9 @@ class Document {
     void draw_page(std::size_t index, Canvas& page);
     std::size_t pages() const { return pages_.size(); }
     const std::vector<DocumentItem>& items() const { return items_; }
+    const std::string& signature() const { return signature_; }
+    // The foot of page `index` as last laid out.
+    std::string foot(std::size_t index) const;
 
     // The working's and the foot's size, in points.
     static constexpr double kWorkingPoints = 11;
@@ -61,11 +67,12 @@ class Document {
 
   private:
     std::vector<DocumentItem> items_;
+    std::string signature_;
     std::vector<Typeset> sets_;
     std::vector<std::vector<Piece>> pages_;
 };
 
 // The foot of page `index` of `count`: "Vornix 1.0.1 · 第 1 页，共 2 页".
-std::string page_foot(std::size_t index, std::size_t count);
+std::string page_foot(std::string_view signature, std::size_t index, std::size_t count);
 
-} // namespace vornix::ui
+} // namespace vornix::draw

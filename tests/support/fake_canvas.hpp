@@ -9,7 +9,7 @@
 
 namespace vornix::testing {
 
-class FakeCanvas : public ui::Canvas {
+class FakeCanvas : public draw::Canvas {
   public:
     FakeCanvas(double width, double height, double scale = 1)
         : width_(width), height_(height), scale_(scale) {}
@@ -17,7 +17,7 @@ class FakeCanvas : public ui::Canvas {
     double width() const override { return width_; }
     double height() const override { return height_; }
     double scale() const override { return scale_; }
-    ui::TextExtent measure(std::string_view text, double points) override {
+    draw::TextExtent measure(std::string_view text, double points) override {
         const double em = points * 96 / 72 * scale_;
         double width = 0;
         for (const char c : text) {
@@ -26,27 +26,27 @@ class FakeCanvas : public ui::Canvas {
         }
         return {width, 0.8 * em, 0.2 * em};
     }
-    void text(ui::Point at, std::string_view text, double points, ui::Ink) override {
+    void text(draw::Point at, std::string_view text, double points, draw::Ink) override {
         texts.push_back({at, std::string(text), points});
     }
-    void lines(std::span<const ui::Point> points, double, ui::Ink, bool) override {
+    void lines(std::span<const draw::Point> points, double, draw::Ink, bool) override {
         strokes.emplace_back(points.begin(), points.end());
     }
-    void disc(ui::Point centre, double, ui::Ink) override { discs.push_back(centre); }
-    void polygon(std::span<const ui::Point> points, ui::Ink) override {
+    void disc(draw::Point centre, double, draw::Ink) override { discs.push_back(centre); }
+    void polygon(std::span<const draw::Point> points, draw::Ink) override {
         polygons.emplace_back(points.begin(), points.end());
     }
-    void fill(ui::Ink) override {}
+    void fill(draw::Ink) override {}
 
     struct Drawn {
-        ui::Point at;
+        draw::Point at;
         std::string text;
         double points;
     };
     std::vector<Drawn> texts;
-    std::vector<std::vector<ui::Point>> strokes;
-    std::vector<ui::Point> discs;
-    std::vector<std::vector<ui::Point>> polygons;
+    std::vector<std::vector<draw::Point>> strokes;
+    std::vector<draw::Point> discs;
+    std::vector<std::vector<draw::Point>> polygons;
 
   private:
     double width_;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 struct TextRun {
     Point baseline_left;
@@ -54,4 +54,4 @@ void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink = Ink::Text)
 void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, double to,
                 Ink ink = Ink::Text);
 
-} // namespace vornix::ui
+} // namespace vornix::draw

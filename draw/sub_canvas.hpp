@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 class SubCanvas final : public Canvas {
   public:
@@ -53,4 +53,4 @@ class SubCanvas final : public Canvas {
     double height_;
 };
 
-} // namespace vornix::ui
+} // namespace vornix::draw

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace vornix::ui {
+namespace vornix::draw {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
@@ -162,4 +162,4 @@ std::string SvgCanvas::document(std::string_view title, bool millimetres) const 
            xml_text(title) + "</title>\n" + body_ + "</svg>\n";
 }
 
-} // namespace vornix::ui
+} // namespace vornix::draw

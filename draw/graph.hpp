@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 struct SceneLines {
     std::vector<Point> points;
@@ -101,4 +101,4 @@ bool near_curve(const Scene& scene, const calc::Plot& plot, Point at, double pix
 // tick step in x and a hundredth in y: "(1.5, −2.75)".
 std::string point_text(double x, double y, double x_step, double y_step);
 
-} // namespace vornix::ui
+} // namespace vornix::draw

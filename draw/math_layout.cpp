@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace vornix::ui {
+namespace vornix::draw {
 namespace {
 
 using calc::Formula;
@@ -458,4 +458,4 @@ void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink) {
     }
 }
 
-} // namespace vornix::ui
+} // namespace vornix::draw

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 calc::Formula words(std::string text) {
     return {calc::Math{calc::Math::Kind::Text, std::move(text), {}}};
@@ -52,4 +52,4 @@ const calc::Plot& page_plot(const calc::Exercise& exercise, Page page) {
     return page == Page::Function ? exercise.function.plot : exercise.plot;
 }
 
-} // namespace vornix::ui
+} // namespace vornix::draw

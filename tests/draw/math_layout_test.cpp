@@ -17,9 +17,9 @@ Math text(const char* run) {
 }
 
 // The run that starts with the text.
-const ui::TextRun& run(const ui::Typeset& set, const std::string& text) {
+const draw::TextRun& run(const draw::Typeset& set, const std::string& text) {
     const auto found = std::ranges::find_if(
-        set.runs, [&text](const ui::TextRun& r) { return r.text.starts_with(text); });
+        set.runs, [&text](const draw::TextRun& r) { return r.text.starts_with(text); });
     EXPECT_NE(found, set.runs.end()) << text;
     return *found;
 }
@@ -30,27 +30,27 @@ TEST(Typeset, FractionsStackRootsTakeABarScriptsMoveAndSystemsShareABrace) {
     const Math fraction{Math::Kind::Fraction, {}, {{text("3±"), root}, {text("2")}}};
     const Math system{Math::Kind::System, {}, {{text("3k+b=5，")}, {text("−4k+b=−9.")}}};
     const std::vector<Formula> lines{{text("x₁="), fraction}, {system}};
-    const ui::Typeset set = ui::typeset(lines, 12, 400, canvas);
+    const draw::Typeset set = draw::typeset(lines, 12, 400, canvas);
 
-    const ui::TextRun& top = run(set, "3±");
-    const ui::TextRun& bottom = run(set, "2");
-    const ui::TextRun& five = run(set, "5");
+    const draw::TextRun& top = run(set, "3±");
+    const draw::TextRun& bottom = run(set, "2");
+    const draw::TextRun& five = run(set, "5");
     const auto stroke_of = [&set](std::size_t points) {
         return *std::ranges::find_if(
-            set.strokes, [points](const ui::Stroke& s) { return s.points.size() == points; });
+            set.strokes, [points](const draw::Stroke& s) { return s.points.size() == points; });
     };
-    const ui::Stroke bar = stroke_of(2);
+    const draw::Stroke bar = stroke_of(2);
     EXPECT_LT(top.baseline_left.y, bar.points[0].y) << "numerator above the rule";
     EXPECT_GT(bottom.baseline_left.y - 16 * 0.8, bar.points[0].y) << "denominator below it";
-    const ui::Stroke radical = stroke_of(5);
+    const draw::Stroke radical = stroke_of(5);
     EXPECT_LE(radical.points[3].x, five.baseline_left.x) << "the sign before the radicand";
     EXPECT_GE(radical.points[4].x, five.baseline_left.x + 8) << "the bar over all of it";
     EXPECT_LT(radical.points[4].y, five.baseline_left.y - 16 * 0.8) << "and above it";
-    const ui::TextRun& subscript = run(set, "1");
+    const draw::TextRun& subscript = run(set, "1");
     EXPECT_LT(subscript.points, 12) << "x₁'s 1 is smaller";
     EXPECT_GT(subscript.baseline_left.y, run(set, "x").baseline_left.y) << "and lower";
-    const ui::TextRun& first = run(set, "3k+b");
-    const ui::TextRun& second = run(set, "−4k+b");
+    const draw::TextRun& first = run(set, "3k+b");
+    const draw::TextRun& second = run(set, "−4k+b");
     EXPECT_EQ(first.baseline_left.x, second.baseline_left.x) << "one brace, equations aligned";
     EXPECT_LT(stroke_of(7).points.front().x, first.baseline_left.x) << "the brace before them";
 }
@@ -58,12 +58,12 @@ TEST(Typeset, FractionsStackRootsTakeABarScriptsMoveAndSystemsShareABrace) {
 TEST(Typeset, ALongLineBreaksBeforeAnEqualsSignAndGoesOnIndented) {
     FakeCanvas canvas(150, 300);
     const std::vector<Formula> lines{{text("x=1234567890=1234567890=1234567890")}};
-    const ui::Typeset set = ui::typeset(lines, 12, 150, canvas);
+    const draw::Typeset set = draw::typeset(lines, 12, 150, canvas);
     const auto equals = std::ranges::count_if(
-        set.runs, [](const ui::TextRun& r) { return r.text.starts_with("="); });
+        set.runs, [](const draw::TextRun& r) { return r.text.starts_with("="); });
     EXPECT_EQ(equals, 2) << "the second and third lines start with =";
     std::vector<double> rows;
-    for (const ui::TextRun& r : set.runs) {
+    for (const draw::TextRun& r : set.runs) {
         if (std::ranges::find(rows, r.baseline_left.y) == rows.end()) {
             rows.push_back(r.baseline_left.y);
         }
@@ -84,10 +84,10 @@ TEST(Typeset, AFractionsBarSpansTheWiderOfItsParts) {
     for (const auto& [top, bottom] :
          {std::pair{"1", "2345678"}, std::pair{"12345678", "9"}, std::pair{"中文字", "x"}}) {
         const Math fraction{Math::Kind::Fraction, {}, {{text(top)}, {text(bottom)}}};
-        const ui::Typeset set = ui::typeset(std::vector<Formula>{{fraction}}, 12, 400, canvas);
+        const draw::Typeset set = draw::typeset(std::vector<Formula>{{fraction}}, 12, 400, canvas);
         ASSERT_EQ(set.strokes.size(), 1u);
-        const ui::Stroke& bar = set.strokes.front();
-        for (const ui::TextRun& part : set.runs) {
+        const draw::Stroke& bar = set.strokes.front();
+        for (const draw::TextRun& part : set.runs) {
             EXPECT_LE(bar.points.front().x, part.baseline_left.x) << top << "/" << bottom;
             EXPECT_GE(bar.points.back().x,
                       part.baseline_left.x + canvas.measure(part.text, part.points).width)
@@ -108,11 +108,11 @@ TEST(Typeset, WrappedChineseNeverStartsALineWithClosingPunctuation) {
                                              "？", "）", ")",  "−5)", "=1"};
     for (double width = 40; width <= 420; width += 7) {
         FakeCanvas canvas(width, 300);
-        const ui::Typeset set = ui::typeset(lines, 12, width, canvas);
-        for (const ui::SetLine& line : set.lines) {
-            const ui::TextRun* first = nullptr;
-            const ui::TextRun* last = nullptr;
-            for (const ui::TextRun& run : set.runs) {
+        const draw::Typeset set = draw::typeset(lines, 12, width, canvas);
+        for (const draw::SetLine& line : set.lines) {
+            const draw::TextRun* first = nullptr;
+            const draw::TextRun* last = nullptr;
+            for (const draw::TextRun& run : set.runs) {
                 if (run.baseline_left.y < line.top || run.baseline_left.y > line.bottom) {
                     continue;
                 }

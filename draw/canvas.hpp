@@ -3,12 +3,14 @@
 // the canvas's pixels, y growing downwards.
 #pragma once
 
-#include "form.hpp"
-
+#include <cstdint>
 #include <span>
 #include <string_view>
 
-namespace vornix::ui {
+namespace vornix::draw {
+
+// A colour as 0x00BBGGRR.
+using Colour = std::uint32_t;
 
 struct Point {
     double x;
@@ -50,4 +52,4 @@ class Canvas {
     virtual void fill(Ink ink) = 0;
 };
 
-} // namespace vornix::ui
+} // namespace vornix::draw

@@ -1,13 +1,12 @@
 #include "document.hpp"
 
-#include "app_info.hpp"
 #include "graph.hpp"
 #include "sub_canvas.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-namespace vornix::ui {
+namespace vornix::draw {
 namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
@@ -147,15 +146,19 @@ void Document::draw_page(std::size_t index, Canvas& page) {
         }
     }
     const Frame frame = frame_of(page);
-    const std::string foot = page_foot(index, pages_.size());
+    const std::string foot = this->foot(index);
     const TextExtent extent = page.measure(foot, kFootPoints);
     page.text({frame.left, frame.bottom + kFootMm * frame.mm - extent.descent}, foot, kFootPoints,
               Ink::Text);
 }
 
-std::string page_foot(std::size_t index, std::size_t count) {
-    return std::string(kApplication.title) + " " + version_number() + " · 第 " +
-           std::to_string(index + 1) + " 页，共 " + std::to_string(count) + " 页";
+std::string Document::foot(std::size_t index) const {
+    return page_foot(signature_, index, pages_.size());
 }
 
-} // namespace vornix::ui
+std::string page_foot(std::string_view signature, std::size_t index, std::size_t count) {
+    return std::string(signature) + " · 第 " + std::to_string(index + 1) + " 页，共 " +
+           std::to_string(count) + " 页";
+}
+
+} // namespace vornix::draw

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace vornix::ui {
+namespace vornix::draw {
 
 class SvgCanvas final : public Canvas {
   public:
@@ -45,4 +45,4 @@ inline constexpr std::string_view kSvgFaces =
 // and control characters replaced by U+FFFD.
 std::string xml_text(std::string_view text);
 
-} // namespace vornix::ui
+} // namespace vornix::draw

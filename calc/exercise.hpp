@@ -64,6 +64,9 @@ struct PlotMark {
     double x;
     double y;
     std::string label;
+    // Other forms of the label, each shorter than the one before, for a
+    // graph where the full one has no room.
+    std::vector<std::string> shorter = {};
 };
 
 // A dashed line, parallel to an axis, with its equation ("x=3/2").

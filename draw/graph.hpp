@@ -97,6 +97,14 @@ double plane_x(const Scene& scene, double canvas_x);
 std::optional<double> curve_at(const calc::Plot& plot, double x);
 // Whether the canvas point lies within `pixels` of the curve, measured up or down.
 bool near_curve(const Scene& scene, const calc::Plot& plot, Point at, double pixels);
+// The x of the curve's point nearest the canvas point, among those `scene`
+// shows inside its plot; nothing where it shows none.
+std::optional<double> nearest_on_curve(const Scene& scene, const calc::Plot& plot, Point at);
+// `window` moved as little as keeps the plane's point (x, y) inside the plot
+// `scene` shows, a tenth of the plot's size in from its edges: in each
+// direction where it is not, the point comes to the middle. Unchanged when it
+// already is, or when the point is not finite.
+GraphWindow following(const Scene& scene, const GraphWindow& window, double x, double y);
 // A traced point's coordinates as the graph labels it, to a tenth of the
 // tick step in x and a hundredth in y: "(1.5, −2.75)".
 std::string point_text(double x, double y, double x_step, double y_step);

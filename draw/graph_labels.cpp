@@ -1,9 +1,26 @@
 #include "graph_labels.hpp"
 
 #include <algorithm>
-#include <limits>
+#include <cmath>
 
 namespace vornix::draw::detail {
+namespace {
+
+// Lines kept clear of are cut into runs of this many segments, each with its
+// bounds, so that a label is tested against the few runs near it.
+constexpr std::size_t kRunSegments = 16;
+
+Box box_of(const SceneText& text, double grown) {
+    const Point& at = text.baseline_left;
+    return {at.x - grown, at.y - text.extent.ascent - grown, at.x + text.extent.width + grown,
+            at.y + text.extent.descent + grown};
+}
+
+bool boxes_meet(const Box& a, const Box& b) {
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+} // namespace
 
 Labels::Labels(Scene& scene, Canvas& canvas, double s) : scene_(scene), canvas_(canvas), s_(s) {}
 
@@ -13,106 +30,111 @@ SceneText Labels::measured(std::string text, Ink ink) const {
     return {{}, std::move(text), points, extent, ink};
 }
 
-void Labels::add(std::string text, Point baseline_left, Ink ink) {
-    SceneText label = measured(std::move(text), ink);
-    label.baseline_left = baseline_left;
-    scene_.texts.push_back(std::move(label));
+void Labels::keep_clear_of(const std::vector<Point>& points, double clearance) {
+    for (std::size_t first = 0; first + 1 < points.size(); first += kRunSegments) {
+        const std::size_t last = std::min(first + kRunSegments, points.size() - 1);
+        Run run{{points[first].x, points[first].y, points[first].x, points[first].y},
+                {points.begin() + static_cast<std::ptrdiff_t>(first),
+                 points.begin() + static_cast<std::ptrdiff_t>(last + 1)},
+                clearance};
+        for (const Point& p : run.points) {
+            run.bounds = {std::min(run.bounds.left, p.x), std::min(run.bounds.top, p.y),
+                          std::max(run.bounds.right, p.x), std::max(run.bounds.bottom, p.y)};
+        }
+        runs_.push_back(std::move(run));
+    }
 }
 
-// Whether the curve passes through the box, padded by a little.
-bool Labels::on_curve(const SceneText& label) const {
-    if (curve_ == nullptr || curve_->size() < 2) {
-        return false;
-    }
-    const std::vector<Point>& curve = *curve_;
-    const double pad = 2 * s_;
-    const double left = label.baseline_left.x - pad;
-    const double right = label.baseline_left.x + label.extent.width + pad;
-    const double top = label.baseline_left.y - label.extent.ascent - pad;
-    const double bottom = label.baseline_left.y + label.extent.descent + pad;
-    const double step = curve[1].x - curve[0].x;
-    const auto first = static_cast<std::size_t>(std::clamp((left - curve.front().x) / step - 1, 0.0,
-                                                           static_cast<double>(curve.size() - 1)));
-    for (std::size_t i = first; i + 1 < curve.size(); ++i) {
-        const Point& p = curve[i];
-        const Point& q = curve[i + 1];
-        if (p.x > right) {
-            break;
+void Labels::keep_clear_of_scene() {
+    // The patch reaches a pixel beyond the text, and a smooth edge half a
+    // pixel beyond a line.
+    const double margin = canvas_.scale() * 1.5;
+    for (const SceneLines& lines : scene_.lines) {
+        if (lines.ink == Ink::Curve || lines.ink == Ink::Guide) {
+            keep_clear_of(lines.points, lines.width / 2 + margin);
         }
-        if (q.x >= left && std::max(p.y, q.y) >= top && std::min(p.y, q.y) <= bottom) {
+    }
+    for (const Point& dot : scene_.dots) {
+        dots_.push_back({dot, scene_.dot_radius + margin});
+    }
+    if (scene_.trace) {
+        dots_.push_back({*scene_.trace, scene_.dot_radius * 1.4 + margin});
+    }
+}
+
+bool Labels::covers_lines(const SceneText& label) const {
+    const Box text = box_of(label, 0);
+    for (const Run& run : runs_) {
+        const Box reach{text.left - run.clearance, text.top - run.clearance,
+                        text.right + run.clearance, text.bottom + run.clearance};
+        if (!boxes_meet(reach, run.bounds)) {
+            continue;
+        }
+        for (std::size_t i = 0; i + 1 < run.points.size(); ++i) {
+            if (clip_segment(run.points[i], run.points[i + 1], reach)) {
+                return true;
+            }
+        }
+    }
+    return std::ranges::any_of(dots_, [&](const Dot& dot) {
+        const double dx = std::max({text.left - dot.centre.x, 0.0, dot.centre.x - text.right});
+        const double dy = std::max({text.top - dot.centre.y, 0.0, dot.centre.y - text.bottom});
+        return std::hypot(dx, dy) < dot.clearance;
+    });
+}
+
+bool Labels::inside_plot(const SceneText& label) const {
+    const Box box = box_of(label, 0);
+    return box.left >= scene_.left && box.right <= scene_.right && box.top >= scene_.top &&
+           box.bottom <= scene_.bottom;
+}
+
+// With a little room between, so that two texts never touch.
+bool Labels::overlap(const SceneText& a, const SceneText& b) const {
+    const double room = s_;
+    return boxes_meet(box_of(a, room), box_of(b, room));
+}
+
+bool Labels::on_text(const SceneText& label) const {
+    for (const auto* others : {&scene_.texts, &scene_.tick_labels}) {
+        if (std::ranges::any_of(*others,
+                                [&](const SceneText& other) { return overlap(label, other); })) {
             return true;
         }
     }
     return false;
 }
 
-// With a little room between, so that two texts never touch.
-bool Labels::overlap(const SceneText& a, const SceneText& b) const {
-    const auto& p = a.baseline_left;
-    const auto& q = b.baseline_left;
-    const double room = 2 * s_;
-    return p.x < q.x + b.extent.width + room && q.x < p.x + a.extent.width + room &&
-           p.y - a.extent.ascent < q.y + b.extent.descent + room &&
-           q.y - b.extent.ascent < p.y + a.extent.descent + room;
-}
-
-bool Labels::inside_plot(const SceneText& label) const {
-    const Point& at = label.baseline_left;
-    return at.x >= scene_.left && at.x + label.extent.width <= scene_.right &&
-           at.y - label.extent.ascent >= scene_.top && at.y + label.extent.descent <= scene_.bottom;
-}
-
 bool Labels::fits(const SceneText& label) const {
-    if (!inside_plot(label)) {
-        return false;
-    }
-    for (const auto* others : {&scene_.texts, &scene_.tick_labels}) {
-        for (const SceneText& other : *others) {
-            if (overlap(label, other)) {
-                return false;
-            }
-        }
-    }
-    return !on_curve(label);
+    return inside_plot(label) && !covers_lines(label) && !on_text(label);
 }
 
-// How badly a label at its place would collide: leaving the plot worst,
-// then lying on another label, on the curve, on a tick label.
-double Labels::crowding(const SceneText& label) const {
-    double score = inside_plot(label) ? 0 : 1000;
-    for (const SceneText& other : scene_.texts) {
-        score += overlap(label, other) ? 100 : 0;
-    }
-    score += on_curve(label) ? 10 : 0;
-    for (const SceneText& tick : scene_.tick_labels) {
-        score += overlap(label, tick) ? 1 : 0;
-    }
-    return score;
-}
-
-// The label at the first clear place, else at the least crowded one;
-// a tick label it would lie on gives way (the grid still shows the tick).
-void Labels::settle(SceneText& label, const std::vector<Point>& places) {
-    double best_score = std::numeric_limits<double>::infinity();
-    Point best = places.front();
+// The first place where the label is inside the plot, covers nothing and
+// lies on no other label; the tick labels under it give way.
+bool Labels::settle(SceneText& label, const std::vector<Point>& places) {
     for (const Point& place : places) {
         label.baseline_left = place;
-        const double score = crowding(label);
-        if (score < best_score) {
-            best_score = score;
-            best = place;
+        if (!inside_plot(label) || covers_lines(label) ||
+            std::ranges::any_of(scene_.texts,
+                                [&](const SceneText& other) { return overlap(label, other); })) {
+            continue;
         }
-        if (score == 0) {
-            break;
-        }
+        std::erase_if(scene_.tick_labels,
+                      [&](const SceneText& tick) { return overlap(label, tick); });
+        scene_.texts.push_back(std::move(label));
+        return true;
     }
-    label.baseline_left = best;
-    std::erase_if(scene_.tick_labels, [&](const SceneText& tick) { return overlap(label, tick); });
-    scene_.texts.push_back(std::move(label));
+    return false;
 }
 
 void Labels::place_at(std::string text, const std::vector<Point>& places) {
     SceneText label = measured(std::move(text), Ink::Text);
+    for (const Point& place : places) {
+        label.baseline_left = place;
+        if (place_if_clear(label)) {
+            return;
+        }
+    }
     settle(label, places);
 }
 
@@ -124,9 +146,9 @@ bool Labels::place_if_clear(SceneText label) {
     return true;
 }
 
-bool Labels::place_near(const std::string& text, Point at, Ink ink, bool always) {
+// The four corners first, then above and below, then level; rings further out.
+std::vector<Point> Labels::places_near(const SceneText& label, Point at) const {
     const double s = s_;
-    SceneText label = measured(text, ink);
     const double w = label.extent.width;
     const double line = label.extent.ascent + label.extent.descent;
     const double up = at.y - 5 * s;
@@ -141,29 +163,30 @@ bool Labels::place_near(const std::string& text, Point at, Ink ink, bool always)
               Point{at.x - w / 2, up - line - far}, Point{at.x - w / 2, down + line + far},
               Point{at.x + side + far, at.y + label.extent.ascent / 2},
               Point{at.x - side - far - w, at.y + label.extent.ascent / 2}}) {
+            places.push_back(place);
+        }
+    }
+    return places;
+}
+
+bool Labels::place_near(const std::vector<std::string>& forms, Point at, Ink ink, bool always) {
+    if (forms.empty()) {
+        return false;
+    }
+    for (const std::string& form : forms) {
+        SceneText label = measured(form, ink);
+        for (const Point& place : places_near(label, at)) {
             label.baseline_left = place;
-            if (fits(label)) {
-                scene_.texts.push_back(std::move(label));
+            if (place_if_clear(label)) {
                 return true;
             }
-            places.push_back(place);
         }
     }
     if (!always) {
         return false;
     }
-    settle(label, places);
-    return true;
-}
-
-void Labels::drop_tick_labels_across(double at, bool vertical) {
-    const double clear = 2 * s_;
-    std::erase_if(scene_.tick_labels, [&](const SceneText& label) {
-        const Point& p = label.baseline_left;
-        return vertical ? at > p.x - clear && at < p.x + label.extent.width + clear
-                        : at > p.y - label.extent.ascent - clear &&
-                              at < p.y + label.extent.descent + clear;
-    });
+    SceneText shortest = measured(forms.back(), ink);
+    return settle(shortest, places_near(shortest, at));
 }
 
 } // namespace vornix::draw::detail

@@ -1,8 +1,14 @@
-// Where the graph's texts go: each label beside its point, inside the plot,
-// clear of the other labels, of the tick labels and of the curve where some
-// place near the point allows.
+// Where the graph's texts go. Each text is drawn on a patch of paper, so
+// that no grid line runs through its letters; a patch must never cover the
+// curve, a guide, an arrow or a marked point, which are what the graph is
+// for. So a label stands beside its point, wholly inside the plot, clear of
+// those lines and points and of every other text; where no place near its
+// point is clear, a shorter form of it is tried; where none is, a tick label
+// gives way to it, and as a last resort the label is left out (the working
+// beside the graph says it in full).
 #pragma once
 
+#include "clip.hpp"
 #include "graph.hpp"
 
 #include <string>
@@ -17,35 +23,51 @@ class Labels {
     Labels(Scene& scene, Canvas& canvas, double s);
 
     SceneText measured(std::string text, Ink ink) const;
-    // The curve the labels keep clear of: canvas points at equal steps in x.
-    void avoid_curve(const std::vector<Point>* points) { curve_ = points; }
 
-    // A text where it is told, whatever lies there.
-    void add(std::string text, Point baseline_left, Ink ink);
-    // A label beside a point, at the first clear place near it: the four
-    // corners first, then rings further out. Else at the least crowded of
-    // those places when `always`. Returns whether it was placed.
-    bool place_near(const std::string& text, Point at, Ink ink, bool always = true);
-    // At the first of the places that is clear; else at the least crowded.
+    // Takes the scene's curves, guides, arrows and dots as they now stand as
+    // what no text may cover. Called once every line and dot is in.
+    void keep_clear_of_scene();
+    // Whether the text's patch would cover a line or a dot kept clear of.
+    bool covers_lines(const SceneText& label) const;
+    bool inside_plot(const SceneText& label) const;
+    // Whether the text lies on another text or tick label.
+    bool on_text(const SceneText& label) const;
+
+    // A label beside a point: the first form of `forms` (best first) that
+    // has a clear place near it, the four corners first, then rings further
+    // out. Else, when `always`, the last form at the first of those places
+    // where only tick labels lie, which give way. Returns whether placed.
+    bool place_near(const std::vector<std::string>& forms, Point at, Ink ink, bool always = true);
+    bool place_near(const std::string& text, Point at, Ink ink, bool always = true) {
+        return place_near(std::vector<std::string>{text}, at, ink, always);
+    }
+    // At the first of the places that is clear; else as place_near does.
     void place_at(std::string text, const std::vector<Point>& places);
     // A label at its place if it is clear there; returns whether it was.
     bool place_if_clear(SceneText label);
-    // A dashed guide through a tick label would make it unreadable: the
-    // label goes, the grid line still shows where the tick is.
-    void drop_tick_labels_across(double at, bool vertical);
 
   private:
-    bool on_curve(const SceneText& label) const;
+    struct Run {
+        Box bounds;
+        std::vector<Point> points;
+        double clearance; // half the line's width, with the patch's margin
+    };
+    struct Dot {
+        Point centre;
+        double clearance;
+    };
+
     bool overlap(const SceneText& a, const SceneText& b) const;
-    bool inside_plot(const SceneText& label) const;
     bool fits(const SceneText& label) const;
-    double crowding(const SceneText& label) const;
-    void settle(SceneText& label, const std::vector<Point>& places);
+    bool settle(SceneText& label, const std::vector<Point>& places);
+    std::vector<Point> places_near(const SceneText& label, Point at) const;
+    void keep_clear_of(const std::vector<Point>& points, double clearance);
 
     Scene& scene_;
     Canvas& canvas_;
     double s_;
-    const std::vector<Point>* curve_ = nullptr;
+    std::vector<Run> runs_;
+    std::vector<Dot> dots_;
 };
 
 } // namespace vornix::draw::detail

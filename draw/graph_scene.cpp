@@ -19,6 +19,12 @@ constexpr double kTickPixels = 70; // wanted between ticks, at 96 DPI
 // each axis is scaled on its own.
 constexpr Real kEqualUnitsRatio = 10;
 
+// A tick's label, and where it goes when something lies at its place.
+struct TickLabel {
+    SceneText label;
+    Point other_side;
+};
+
 class SceneBuilder {
   public:
     SceneBuilder(const calc::Plot& plot, Canvas& canvas, const GraphOptions& options)
@@ -26,8 +32,7 @@ class SceneBuilder {
           s_(canvas.scale() * std::clamp(options.zoom, 0.25, 8.0)), labels_(scene_, canvas, s_) {}
 
     Scene build() {
-        const double s = s_;
-        scene_.dot_radius = 3 * s;
+        scene_.dot_radius = 3 * s_;
         const double margin = 8 * canvas_.scale();
         scene_.left = margin;
         scene_.top = margin;
@@ -41,15 +46,18 @@ class SceneBuilder {
         add_guides();
         add_base();
         add_curve();
-        add_axis_names();
         add_arrows();
-        add_marks();
-        add_trace();
+        add_dots();
+        // Every line and point is in: the texts go where they cover none.
+        labels_.keep_clear_of_scene();
+        settle_tick_labels();
+        add_axis_names();
+        add_guide_labels();
+        add_mark_labels();
+        add_trace_label();
         add_equation();
         add_base_equation();
-        if (!note_.empty()) {
-            labels_.add(note_, {scene_.left + 4 * s, scene_.bottom - 4 * s}, Ink::Text);
-        }
+        add_note();
         return scene_;
     }
 
@@ -130,7 +138,7 @@ class SceneBuilder {
         const Range& range = horizontal ? x_ : y_;
         const Real unit = horizontal ? ux_ : uy_;
         Real step = detail::nice_step(unit * kTickPixels * s_);
-        std::vector<SceneText> labels;
+        std::vector<TickLabel> labels;
         for (int tries = 0; tries < 40; ++tries, step = detail::next_step(step)) {
             labels = tick_labels(range, step, horizontal);
             if (!crowded(labels, horizontal)) {
@@ -139,42 +147,62 @@ class SceneBuilder {
         }
         (horizontal ? x_step_ : y_step_) = step;
         (horizontal ? scene_.x_step : scene_.y_step) = static_cast<double>(step);
-        for (SceneText& label : labels) {
-            scene_.tick_labels.push_back(std::move(label));
+        for (TickLabel& label : labels) {
+            ticks_.push_back(std::move(label));
         }
     }
 
     Real axis_y() const { return y_.lo <= 0 && y_.hi >= 0 ? 0 : y_.lo; }
     Real axis_x() const { return x_.lo <= 0 && x_.hi >= 0 ? 0 : x_.lo; }
 
-    std::vector<SceneText> tick_labels(const Range& range, Real step, bool horizontal) {
+    // Each label below its tick on the x axis, left of it on the y axis;
+    // the other side of the axis is where it goes if something lies there.
+    std::vector<TickLabel> tick_labels(const Range& range, Real step, bool horizontal) {
         const double s = s_;
-        std::vector<SceneText> labels;
+        std::vector<TickLabel> labels;
         for (const Real value : detail::ticks(range, step)) {
             if (value == 0 && axis_x() == 0 && axis_y() == 0) {
                 continue; // the origin is named O
             }
-            SceneText label = labels_.measured(detail::tick_text(value, step), Ink::Text);
+            TickLabel tick{labels_.measured(detail::tick_text(value, step), Ink::Text), {}};
+            const TextExtent& extent = tick.label.extent;
             if (horizontal) {
-                label.baseline_left = {px(value) - label.extent.width / 2,
-                                       py(axis_y()) + 4 * s + label.extent.ascent};
+                const double x = px(value) - extent.width / 2;
+                tick.label.baseline_left = {x, py(axis_y()) + 4 * s + extent.ascent};
+                tick.other_side = {x, py(axis_y()) - 4 * s - extent.descent};
             } else {
-                const double right = px(axis_x()) - 4 * s;
-                const double x = right - label.extent.width < 0 ? px(axis_x()) + 4 * s
-                                                                : right - label.extent.width;
-                label.baseline_left = {x, py(value) +
-                                              (label.extent.ascent - label.extent.descent) / 2};
+                const double y = py(value) + (extent.ascent - extent.descent) / 2;
+                const double left = px(axis_x()) - 4 * s - extent.width;
+                const double right = px(axis_x()) + 4 * s;
+                tick.label.baseline_left = {left < 0 ? right : left, y};
+                tick.other_side = {left < 0 ? left : right, y};
             }
-            labels.push_back(std::move(label));
+            labels.push_back(std::move(tick));
         }
         return labels;
     }
 
-    bool crowded(const std::vector<SceneText>& labels, bool horizontal) const {
+    // A tick label the curve, a guide, an arrow or a point would run through
+    // goes to the other side of its axis, or else is left out: the grid
+    // line still shows where its tick is.
+    void settle_tick_labels() {
+        for (TickLabel& tick : ticks_) {
+            for (const Point& place : {tick.label.baseline_left, tick.other_side}) {
+                tick.label.baseline_left = place;
+                if (labels_.inside_plot(tick.label) && !labels_.covers_lines(tick.label) &&
+                    !labels_.on_text(tick.label)) {
+                    scene_.tick_labels.push_back(std::move(tick.label));
+                    break;
+                }
+            }
+        }
+    }
+
+    bool crowded(const std::vector<TickLabel>& labels, bool horizontal) const {
         const double gap = 6 * s_;
         for (std::size_t i = 1; i < labels.size(); ++i) {
-            const SceneText& a = labels[i - 1];
-            const SceneText& b = labels[i];
+            const SceneText& a = labels[i - 1].label;
+            const SceneText& b = labels[i].label;
             if (horizontal ? a.baseline_left.x + a.extent.width + gap > b.baseline_left.x
                            : std::fabs(a.baseline_left.y - b.baseline_left.y) <
                                  a.extent.ascent + a.extent.descent + gap / 2) {
@@ -242,7 +270,6 @@ class SceneBuilder {
     }
 
     void add_guides() {
-        const double s = s_;
         for (const calc::PlotGuide& guide : plot_.guides) {
             if (!std::isfinite(guide.at)) {
                 continue;
@@ -250,14 +277,21 @@ class SceneBuilder {
             if (guide.vertical) {
                 const double x = px(guide.at);
                 line({{x, scene_.top}, {x, scene_.bottom}}, Ink::Guide, 1.2, true);
-                labels_.drop_tick_labels_across(x, true);
-                labels_.place_near(guide.label, {x, scene_.top + 24 * s}, Ink::Guide);
             } else {
                 const double y = py(guide.at);
                 line({{scene_.left, y}, {scene_.right, y}}, Ink::Guide, 1.2, true);
-                labels_.drop_tick_labels_across(y, false);
-                labels_.place_near(guide.label, {scene_.right - 60 * s, y}, Ink::Guide);
             }
+        }
+    }
+
+    void add_guide_labels() {
+        for (const calc::PlotGuide& guide : plot_.guides) {
+            if (!std::isfinite(guide.at)) {
+                continue;
+            }
+            const Point at = guide.vertical ? Point{px(guide.at), scene_.top + 24 * s_}
+                                            : Point{scene_.right - 60 * s_, py(guide.at)};
+            labels_.place_near(guide.label, at, Ink::Guide);
         }
     }
 
@@ -325,24 +359,32 @@ class SceneBuilder {
         }
     }
 
-    void add_trace() {
+    // The traced point of the curve, where it is in view.
+    std::optional<Point> traced() const {
         if (!options_.trace_x || !plot_.curve) {
+            return std::nullopt;
+        }
+        const std::optional<double> y = curve_at(plot_, *options_.trace_x);
+        if (!y) {
+            return std::nullopt;
+        }
+        const Point at{px(*options_.trace_x), py(*y)};
+        if (!std::isfinite(at.x) || !std::isfinite(at.y) || at.x < scene_.left ||
+            at.x > scene_.right || at.y < scene_.top || at.y > scene_.bottom) {
+            return std::nullopt;
+        }
+        return at;
+    }
+
+    void add_trace_label() {
+        if (!scene_.trace) {
             return;
         }
         const double x = *options_.trace_x;
-        const std::optional<double> y = curve_at(plot_, x);
-        if (!y) {
-            return;
-        }
-        const Point at{px(x), py(*y)};
-        if (!std::isfinite(at.x) || !std::isfinite(at.y) || at.x < scene_.left ||
-            at.x > scene_.right || at.y < scene_.top || at.y > scene_.bottom) {
-            return;
-        }
-        scene_.trace = at;
+        const double y = *curve_at(plot_, x);
         labels_.place_near(
-            point_text(x, *y, static_cast<double>(x_step_), static_cast<double>(y_step_)), at,
-            Ink::Trace);
+            point_text(x, y, static_cast<double>(x_step_), static_cast<double>(y_step_)),
+            *scene_.trace, Ink::Trace);
     }
 
     void add_base_equation() {
@@ -388,18 +430,43 @@ class SceneBuilder {
         }
         curve_points_ = sampled(plot_.a, plot_.b, plot_.c);
         plane_line(curve_points_, Ink::Curve, 1.6);
-        labels_.avoid_curve(&curve_points_);
     }
 
-    void add_marks() {
+    void add_dots() {
+        for (const calc::PlotMark& mark : plot_.marks) {
+            if (std::isfinite(mark.x) && std::isfinite(mark.y)) {
+                scene_.dots.push_back({px(mark.x), py(mark.y)});
+            }
+        }
+        scene_.trace = traced();
+    }
+
+    // Each mark's label in full where it has room, else a shorter form.
+    void add_mark_labels() {
         for (const calc::PlotMark& mark : plot_.marks) {
             if (!std::isfinite(mark.x) || !std::isfinite(mark.y)) {
                 continue;
             }
-            const Point at{px(mark.x), py(mark.y)};
-            scene_.dots.push_back(at);
-            labels_.place_near(mark.label, at, Ink::Mark);
+            std::vector<std::string> forms{mark.label};
+            forms.insert(forms.end(), mark.shorter.begin(), mark.shorter.end());
+            labels_.place_near(forms, {px(mark.x), py(mark.y)}, Ink::Mark);
         }
+    }
+
+    // Why something is not drawn, in a corner where it covers nothing.
+    void add_note() {
+        if (note_.empty()) {
+            return;
+        }
+        const double s = s_;
+        const SceneText note = labels_.measured(note_, Ink::Text);
+        const double right = scene_.right - 4 * s - note.extent.width;
+        const double top = scene_.top + 4 * s + note.extent.ascent;
+        const double bottom = scene_.bottom - 4 * s - note.extent.descent;
+        labels_.place_at(note_, {{scene_.left + 4 * s, bottom},
+                                 {scene_.left + 4 * s, top},
+                                 {right, bottom},
+                                 {right, top}});
     }
 
     // Beside the curve where it is in view, else in the top-left corner if it fits there.
@@ -429,6 +496,7 @@ class SceneBuilder {
     double s_; // the canvas's scale times the zoom
     Scene scene_;
     detail::Labels labels_;
+    std::vector<TickLabel> ticks_;
     std::vector<Point> curve_points_;
     std::vector<Point> base_points_;
     Range x_{};

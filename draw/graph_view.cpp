@@ -4,6 +4,7 @@
 #include "graph_scale.hpp"
 
 #include <cmath>
+#include <limits>
 
 namespace vornix::draw {
 
@@ -51,6 +52,59 @@ std::optional<double> curve_at(const calc::Plot& plot, double x) {
 bool near_curve(const Scene& scene, const calc::Plot& plot, Point at, double pixels) {
     const std::optional<double> y = curve_at(plot, plane_x(scene, at.x));
     return y && std::fabs(scene.y_offset - *y * scene.y_scale - at.y) <= pixels;
+}
+
+std::optional<double> nearest_on_curve(const Scene& scene, const calc::Plot& plot, Point at) {
+    // The distance to the curve's point above the canvas's x; none outside the plot.
+    const auto distance = [&](double canvas_x) -> std::optional<double> {
+        const std::optional<double> y = curve_at(plot, plane_x(scene, canvas_x));
+        const double canvas_y = y ? scene.y_offset - *y * scene.y_scale : 0;
+        if (!y || canvas_y < scene.top || canvas_y > scene.bottom) {
+            return std::nullopt;
+        }
+        return std::hypot(canvas_x - at.x, canvas_y - at.y);
+    };
+    std::optional<double> best;
+    double least = std::numeric_limits<double>::infinity();
+    for (double canvas_x = scene.left; canvas_x <= scene.right; canvas_x += 1) {
+        if (const std::optional<double> d = distance(canvas_x); d && *d < least) {
+            least = *d;
+            best = canvas_x;
+        }
+    }
+    if (!best) {
+        return std::nullopt;
+    }
+    // Where the curve is steep, its nearest point lies between two columns.
+    double lo = std::max(*best - 1, scene.left);
+    double hi = std::min(*best + 1, scene.right);
+    for (int i = 0; i < 40; ++i) {
+        const double a = lo + (hi - lo) / 3;
+        const double b = hi - (hi - lo) / 3;
+        const double da = distance(a).value_or(least);
+        const double db = distance(b).value_or(least);
+        (da <= db ? hi : lo) = da <= db ? b : a;
+    }
+    const double refined = (lo + hi) / 2;
+    return plane_x(scene, distance(refined).value_or(least) <= least ? refined : *best);
+}
+
+GraphWindow following(const Scene& scene, const GraphWindow& window, double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) {
+        return window;
+    }
+    GraphWindow moved = window;
+    const double width = scene.right - scene.left;
+    const double height = scene.bottom - scene.top;
+    const double canvas_x = scene.x_offset + x * scene.x_scale;
+    const double canvas_y = scene.y_offset - y * scene.y_scale;
+    if (canvas_x < scene.left + width / 10 || canvas_x > scene.right - width / 10) {
+        moved.centre_x = x;
+    }
+    if (canvas_y < scene.top + height / 10 || canvas_y > scene.bottom - height / 10) {
+        moved.centre_y = y;
+    }
+    return moved;
 }
 
 std::string point_text(double x, double y, double x_step, double y_step) {

@@ -75,11 +75,6 @@ constexpr std::array<Option, 3> kOptions{{
 constexpr std::array<std::string_view, 2> kPageNames{"Solve", "Function"};
 constexpr std::array<std::string_view, 3> kMethodNames{"Formula", "Square", "Factor"};
 
-// The wheel's and the keys' step when the graph zooms.
-constexpr double kGraphZoomStep = 1.25;
-// How near the curve the pointer shows its point, in pixels at 100 %.
-constexpr double kNearCurve = 12;
-
 std::string key(Topic topic, std::string_view name) {
     return std::string(WorkingForm::settings_group(topic)) + "/" + std::string(name);
 }
@@ -135,8 +130,7 @@ void WorkingForm::show(const calc::Exercise* exercise) {
         exercise_ = *exercise;
     }
     // A new exercise is seen whole again.
-    graph_window_.reset();
-    trace_x_.reset();
+    graph_.reset();
     refresh();
 }
 
@@ -187,7 +181,7 @@ void WorkingForm::refresh() {
         }
     }
     view_.set_description("picWorking", text());
-    describe_graph();
+    graph_.describe(shown_plot());
     view_.repaint("picWorking");
     view_.repaint("picGraph");
 }
@@ -195,8 +189,7 @@ void WorkingForm::refresh() {
 void WorkingForm::choose_page(draw::Page page) {
     page_ = page;
     settings_.write(key(topic_, "Page"), kPageNames[page == draw::Page::Function ? 1 : 0]);
-    graph_window_.reset();
-    trace_x_.reset();
+    graph_.reset();
     refresh();
 }
 
@@ -283,24 +276,8 @@ bool WorkingForm::key_pressed(std::string_view control, Key key) {
     default:
         break;
     }
-    if (control == "picGraph" && scene_) {
-        const draw::Point middle{(scene_->left + scene_->right) / 2,
-                                 (scene_->top + scene_->bottom) / 2};
-        switch (key) {
-        case Key::Home:
-            fit_graph();
-            return true;
-        case Key::Left:
-        case Key::Right:
-            move_trace(key == Key::Right ? 1 : -1);
-            return true;
-        case Key::Plus:
-        case Key::Minus:
-            zoom_graph(key == Key::Plus ? kGraphZoomStep : 1 / kGraphZoomStep, middle);
-            return true;
-        default:
-            break;
-        }
+    if (control == "picGraph" && graph_.key_pressed(key, shown_plot())) {
+        return true;
     }
     return Form::key_pressed(control, key);
 }
@@ -321,125 +298,13 @@ bool WorkingForm::pointer(std::string_view control, const PointerEvent& event) {
         }
         return false;
     }
-    return control == "picGraph" && graph_pointer(event);
-}
-
-bool WorkingForm::graph_pointer(const PointerEvent& event) {
-    if (!scene_) {
-        return false;
-    }
-    const draw::Point at{event.x, event.y};
-    switch (event.kind) {
-    case PointerEvent::Kind::Wheel:
-        zoom_graph(std::pow(kGraphZoomStep, event.amount), at);
-        return true;
-    case PointerEvent::Kind::Pinch:
-        zoom_graph(event.amount, at);
-        return true;
-    case PointerEvent::Kind::Press:
-        dragged_from_ = at;
-        pressed_at_ = at;
-        return true;
-    case PointerEvent::Kind::Release:
-        dragged_from_.reset();
-        // A tap, which moved nothing, shows the point of the curve there.
-        if (pressed_at_ && std::hypot(at.x - pressed_at_->x, at.y - pressed_at_->y) < 4) {
-            trace_near(at);
-        }
-        pressed_at_.reset();
-        return true;
-    case PointerEvent::Kind::DoubleClick:
-        if (!draw::near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
-            fit_graph();
-        }
-        return true;
-    case PointerEvent::Kind::Leave:
-        dragged_from_.reset();
-        return true;
-    case PointerEvent::Kind::Move:
-        break;
-    }
-    if (dragged_from_) {
-        graph_window_ = draw::panned(*scene_, at.x - dragged_from_->x, at.y - dragged_from_->y);
-        dragged_from_ = at;
-        view_.repaint("picGraph");
-    } else {
-        trace_near(at);
-    }
-    return true;
-}
-
-void WorkingForm::trace_near(draw::Point at) {
-    if (draw::near_curve(*scene_, shown_plot(), at, kNearCurve * zoom_ / 100.0)) {
-        // The pointer's x, to a tenth of a tick: the label stays short.
-        const double tenth = scene_->x_step / 10;
-        trace(std::round(draw::plane_x(*scene_, at.x) / tenth) * tenth, false);
-    }
-}
-
-void WorkingForm::zoom_graph(double factor, draw::Point about) {
-    if (!scene_ || !std::isfinite(factor) || factor <= 0) {
-        return;
-    }
-    graph_window_ = draw::zoomed(*scene_, factor, about);
-    view_.repaint("picGraph");
-}
-
-void WorkingForm::fit_graph() {
-    graph_window_.reset();
-    view_.repaint("picGraph");
-}
-
-void WorkingForm::move_trace(int ticks) {
-    if (!scene_ || !shown_plot().curve) {
-        return;
-    }
-    const double step = scene_->x_step;
-    const double from =
-        trace_x_ ? *trace_x_ : draw::plane_x(*scene_, (scene_->left + scene_->right) / 2);
-    trace(std::round(from / step) * step + ticks * step, true);
-}
-
-void WorkingForm::trace(std::optional<double> x, bool announce) {
-    trace_x_ = x;
-    // The point stays in view: the view follows it.
-    if (x && scene_) {
-        const double at = scene_->x_offset + *x * scene_->x_scale;
-        if (at < scene_->left || at > scene_->right) {
-            draw::GraphWindow moved = graph_window_.value_or(draw::window_of(*scene_));
-            moved.centre_x = *x;
-            graph_window_ = moved;
-        }
-    }
-    describe_graph();
-    if (announce) {
-        view_.announce("picGraph");
-    }
-    view_.repaint("picGraph");
-}
-
-void WorkingForm::describe_graph() {
-    const calc::Plot& plot = shown_plot();
-    std::string description = plot.equation;
-    if (trace_x_ && scene_) {
-        if (const std::optional<double> y = draw::curve_at(plot, *trace_x_)) {
-            description =
-                "曲线上的点 " + draw::point_text(*trace_x_, *y, scene_->x_step, scene_->y_step);
-        }
-    } else {
-        for (const calc::PlotMark& mark : plot.marks) {
-            description += (description.empty() ? "" : "，") + mark.label;
-        }
-    }
-    view_.set_description("picGraph", description);
+    return control == "picGraph" && graph_.pointer(event, shown_plot(), zoom_ / 100.0);
 }
 
 double WorkingForm::paint(std::string_view control, draw::Canvas& canvas) {
     const double zoom = zoom_ / 100.0;
     if (control == "picGraph") {
-        draw::GraphOptions options{zoom, graph_window_, trace_x_};
-        scene_ = draw::build_scene(shown_plot(), canvas, options);
-        draw::draw(*scene_, canvas);
+        graph_.paint(shown_plot(), zoom, canvas);
         return canvas.height();
     }
     canvas.fill(draw::Ink::Paper);

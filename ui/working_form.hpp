@@ -11,7 +11,7 @@
 #include "document.hpp"
 #include "exercise.hpp"
 #include "form.hpp"
-#include "graph.hpp"
+#include "graph_explorer.hpp"
 #include "settings.hpp"
 #include "view.hpp"
 #include "working_page.hpp"
@@ -75,13 +75,6 @@ class WorkingForm final : public Form {
     void set_zoom(int zoom);
     void step_zoom(int steps);
     void arrange();
-    void zoom_graph(double factor, draw::Point about);
-    void move_trace(int ticks);
-    void trace(std::optional<double> x, bool announce);
-    void trace_near(draw::Point at);
-    void fit_graph();
-    bool graph_pointer(const PointerEvent& event);
-    void describe_graph();
 
     View& view_;
     Topic topic_;
@@ -93,12 +86,7 @@ class WorkingForm final : public Form {
     bool full_screen_ = false;
     int width_ = 0; // the client area, twips; 0 before the first resize
     int height_ = 0;
-    // The graph as last drawn, and where the user has moved it.
-    std::optional<draw::Scene> scene_;
-    std::optional<draw::GraphWindow> graph_window_;
-    std::optional<double> trace_x_;
-    std::optional<draw::Point> dragged_from_;
-    std::optional<draw::Point> pressed_at_;
+    GraphExplorer graph_{view_, "picGraph"};
     double wheel_notches_ = 0; // towards the next zoom step
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 namespace vornix::testing {
 namespace {
@@ -132,6 +133,60 @@ TEST(Typeset, WrappedChineseNeverStartsALineWithClosingPunctuation) {
             EXPECT_FALSE(last->text.ends_with("（")) << width;
         }
     }
+}
+
+} // namespace
+} // namespace vornix::testing
+
+namespace vornix::testing {
+namespace {
+
+// The runs of each set line, left to right.
+std::vector<std::vector<draw::TextRun>> rows_of(const draw::Typeset& set) {
+    std::vector<std::vector<draw::TextRun>> rows(set.lines.size());
+    for (const draw::TextRun& run : set.runs) {
+        for (std::size_t i = 0; i < set.lines.size(); ++i) {
+            if (run.baseline_left.y >= set.lines[i].top &&
+                run.baseline_left.y <= set.lines[i].bottom) {
+                rows[i].push_back(run);
+                break;
+            }
+        }
+    }
+    for (auto& row : rows) {
+        std::ranges::sort(row, {}, [](const draw::TextRun& r) { return r.baseline_left.x; });
+    }
+    return rows;
+}
+
+// Every line of every working of these exercises, at every width from narrow
+// to wide: "x₁" never ends a line whose next starts with "=".
+TEST(Typeset, AtAnyWidthNoLineStartsWithEqualsAfterASubscriptedLetter) {
+    FakeCanvas canvas(600, 300);
+    int breaks_before_equals = 0;
+    for (const auto& [a, b, c] : {std::array{"1", "-3", "1"}, std::array{"2", "-4", "-3"},
+                                  std::array{"-1.6", "0", "3.3"}, std::array{"3", "7", "-2"}}) {
+        const calc::Exercise exercise = calc::evaluate_quadratic(a, b, c);
+        for (const calc::Working& working : exercise.workings) {
+            for (double width = 40; width <= 420; width += 3) {
+                const draw::Typeset set = draw::typeset(working.lines, 12, width, canvas);
+                const auto rows = rows_of(set);
+                for (std::size_t i = 1; i < rows.size(); ++i) {
+                    if (rows[i].empty() || rows[i - 1].empty() ||
+                        !rows[i].front().text.starts_with("=")) {
+                        continue;
+                    }
+                    ++breaks_before_equals;
+                    const draw::TextRun& last = rows[i - 1].back();
+                    const bool subscript =
+                        last.points < 12 &&
+                        last.baseline_left.y > rows[i - 1].front().baseline_left.y;
+                    EXPECT_FALSE(subscript) << a << " " << b << " " << c << " at " << width;
+                }
+            }
+        }
+    }
+    EXPECT_GT(breaks_before_equals, 0) << "some lines do break before an equals sign";
 }
 
 } // namespace

@@ -41,6 +41,13 @@ class ArithmeticFault : public std::runtime_error {
 // Cost: linear in the length of the text.
 double read_number(std::string_view text);
 
+// Whether the whole text is one number as read_number reads it, blanks
+// allowed before and after it but not inside: " -2.5 ", "１２", "1。5", "2E3",
+// "&H1F" are; "", "abc", "1 2", "-3O", "1,5", "2E" are not. For where a
+// typing slip must not pass as a number (the command line), while the entry
+// boxes keep their own rule. Never raises, whatever the magnitude.
+bool is_whole_number(std::string_view text);
+
 // Writes a finite double as answer text: a blank (non-negative, including -0)
 // or "-", then its exact value rounded half away from zero to 15 significant
 // digits with trailing zeros dropped. Plain form for decimal exponents -4..14

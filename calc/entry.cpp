@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace vornix::calc::detail {
 namespace {
@@ -290,12 +291,75 @@ double to_double(const Decimal& number) {
     return number.negative ? -value : value;
 }
 
+// Whether the scanner stands on at least one digit of `radix`, and moves past them.
+bool skip_digits(Scanner& scan, int radix) {
+    bool any = false;
+    while (digit_value(scan.peek()) < radix) {
+        scan.advance();
+        any = true;
+    }
+    return any;
+}
+
+// The number's own characters, without the blanks around it; nothing when a
+// blank stands inside.
+std::optional<std::string_view> unpadded(std::string_view text) {
+    std::size_t first = text.size();
+    std::size_t end = 0;
+    bool blank_inside = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Mapped m = map_at(text, pos);
+        if (!is_blank(m.plain)) {
+            blank_inside = blank_inside || (end != 0 && end < pos);
+            first = std::min(first, pos);
+            end = pos + m.length;
+        }
+        pos += m.length;
+    }
+    if (blank_inside) {
+        return std::nullopt;
+    }
+    return first < end ? text.substr(first, end - first) : std::string_view();
+}
+
 } // namespace vornix::calc::detail
 
 namespace vornix::calc {
 
 double read_number(std::string_view text) {
     return detail::to_double(detail::read_decimal(text));
+}
+
+bool is_whole_number(std::string_view text) {
+    using namespace detail;
+    const std::optional<std::string_view> number = unpadded(text);
+    if (!number || number->empty()) {
+        return false;
+    }
+    Scanner scan(*number);
+    if (scan.peek() == '&') {
+        scan.advance();
+        const char kind = scan.peek();
+        const int radix = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
+        scan.advance();
+        return radix != 0 && skip_digits(scan, radix) && scan.peek() == kEnd;
+    }
+    if (scan.peek() == '+' || scan.peek() == '-') {
+        scan.advance();
+    }
+    bool digits = skip_digits(scan, 10);
+    if (scan.peek() == '.') {
+        scan.advance();
+        digits = skip_digits(scan, 10) || digits;
+    }
+    if (digits && (scan.peek() == 'E' || scan.peek() == 'e')) {
+        scan.advance();
+        if (scan.peek() == '+' || scan.peek() == '-') {
+            scan.advance();
+        }
+        digits = skip_digits(scan, 10);
+    }
+    return digits && scan.peek() == kEnd;
 }
 
 } // namespace vornix::calc

@@ -25,11 +25,36 @@ std::optional<std::string> value_after(std::span<const std::string> arguments, s
     return arguments[++i];
 }
 
+std::string unknown(const std::string& argument) {
+    return "无法识别的参数 / unknown argument: " + argument;
+}
+
+std::string as_typed(const ExportRequest::Item& item) {
+    std::string text = item.line ? "--line" : "--quadratic";
+    for (const std::string& entry : item.entries) {
+        text += " " + entry;
+    }
+    return text;
+}
+
+// What is wrong with exercise `number`'s entries: a typing slip on the
+// command line must not become another exercise's key, as the entry boxes
+// would read "-3O" as −3. Empty when each is wholly a number.
+std::string not_a_number(std::size_t number, const ExportRequest::Item& item) {
+    for (const std::string& entry : item.entries) {
+        if (!calc::is_whole_number(entry)) {
+            return "第 " + std::to_string(number) + " 题（" + as_typed(item) + "）：“" + entry +
+                   "” 不是一个数 / is not a number";
+        }
+    }
+    return {};
+}
+
 // The export's arguments; entries are taken as they stand, "-3" included.
 CommandLine read_export(std::span<const std::string> arguments) {
     CommandLine line{CommandLine::Action::Export, {}, {}};
     ExportRequest& request = line.request;
-    const auto refuse = [&line](std::string why) {
+    const auto refuse = [](std::string why) {
         return CommandLine{CommandLine::Action::Refuse, std::move(why), {}};
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -44,6 +69,10 @@ CommandLine read_export(std::span<const std::string> arguments) {
             item.entries.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i + 1),
                                 arguments.begin() + static_cast<std::ptrdiff_t>(i + 1 + count));
             request.items.push_back(std::move(item));
+            if (std::string bad = not_a_number(request.items.size(), request.items.back());
+                !bad.empty()) {
+                return {CommandLine::Action::BadEntry, std::move(bad), {}};
+            }
             i += count;
         } else if (option == "--export" || option == "--method" || option == "--page") {
             const std::optional<std::string> value = value_after(arguments, i);
@@ -55,16 +84,16 @@ CommandLine read_export(std::span<const std::string> arguments) {
             } else if (option == "--method") {
                 const auto named = std::ranges::find(kMethods, *value, &NamedMethod::name);
                 if (named == kMethods.end()) {
-                    return refuse("--method " + *value);
+                    return refuse(unknown("--method " + *value));
                 }
                 request.method = named->method;
             } else if (*value == "solve" || *value == "function") {
                 request.page = *value == "solve" ? draw::Page::Solve : draw::Page::Function;
             } else {
-                return refuse("--page " + *value);
+                return refuse(unknown("--page " + *value));
             }
         } else {
-            return refuse(option);
+            return refuse(unknown(option));
         }
     }
     if (request.file.empty()) {
@@ -113,7 +142,7 @@ CommandLine read_command_line(std::span<const std::string> arguments,
                 ? std::ranges::find(toolkit_options, option_name(argument), &ToolkitOption::name)
                 : toolkit_options.end();
         if (option == toolkit_options.end()) {
-            return {CommandLine::Action::Refuse, argument, {}};
+            return {CommandLine::Action::Refuse, unknown(argument), {}};
         }
         // Its value follows, unless given after "=".
         if (option->takes_value && argument.find('=') == std::string::npos) {
@@ -133,9 +162,10 @@ CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
         return {0, version_line() + "\n"};
     case CommandLine::Action::Refuse:
         return {2,
-                "vornix: 无法识别的参数 / unknown argument: " + line.refused + "\n\n" +
-                    usage(toolkit_options),
+                "vornix: " + line.refused + "\n请用 vornix --help 查看用法 / see vornix --help\n",
                 true};
+    case CommandLine::Action::BadEntry:
+        return {2, "vornix: " + line.refused + "\n", true};
     case CommandLine::Action::Run:
     case CommandLine::Action::Export:
         break;
@@ -144,14 +174,6 @@ CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
 }
 
 namespace {
-
-std::string as_typed(const ExportRequest::Item& item) {
-    std::string text = item.line ? "--line" : "--quadratic";
-    for (const std::string& entry : item.entries) {
-        text += " " + entry;
-    }
-    return text;
-}
 
 // Why the exercise cannot go on the page, in the working window's words; empty when it can.
 std::string fault_of(const calc::Exercise& exercise, draw::Page page) {

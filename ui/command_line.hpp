@@ -39,9 +39,11 @@ struct ExportRequest {
 };
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, Refuse, Export };
+    // Refuse: an option not understood or malformed; BadEntry: an exercise's
+    // number that is not wholly a number.
+    enum class Action { Run, Help, Version, Refuse, BadEntry, Export };
     Action action = Action::Run;
-    std::string refused; // the first argument not understood, or what is wrong with an export
+    std::string refused; // what was not understood, or what is wrong, in one line
     ExportRequest request;
 };
 
@@ -60,9 +62,9 @@ struct CommandLineAnswer {
     bool is_error = false; // the text belongs on the error stream
 };
 
-// Help and version exit with 0, an argument not understood with 2 and the
-// usage after it; anything else starts the program (an export is left to
-// run_export).
+// Help and version exit with 0; an argument not understood exits with 2,
+// saying in one line what it was and where to find the usage; anything else
+// starts the program (an export is left to run_export).
 CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
                                       std::span<const ToolkitOption> toolkit_options);
 

@@ -41,9 +41,12 @@ int answer_command_line(const std::vector<std::string>& arguments, Services& ser
         }
         return answer.exit_code;
     }
-    // A Windows program has no terminal of its own: help comes in a message box.
+    // A Windows program has no terminal of its own: help comes in a message
+    // box; what was not understood goes to the console it was started from,
+    // where there is one, as an export's errors do.
     const ui::CommandLineAnswer answer = ui::answer_command_line(arguments, {});
-    if (answer.exit_code != ui::CommandLineAnswer::kStart) {
+    if (answer.exit_code != ui::CommandLineAnswer::kStart &&
+        !(answer.is_error && write_to_console(answer.text, true))) {
         show_in_box(answer.text, services);
     }
     return answer.exit_code;

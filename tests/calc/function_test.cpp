@@ -40,6 +40,14 @@ struct Textbook {
     std::string page;
 };
 
+// A failing case names its row and its entries.
+void PrintTo(const Textbook& t, std::ostream* out) {
+    *out << t.name;
+    for (const std::string& entry : t.entries) {
+        *out << " " << entry;
+    }
+}
+
 class TextbookFunction : public testing::TestWithParam<Textbook> {};
 
 TEST_P(TextbookFunction, ReadsAsTheTextbookWritesIt) {

@@ -125,3 +125,49 @@ TEST(ReadNumberRange, LongTextsOfZerosAndBlanksReadQuickly) {
 }
 
 } // namespace
+
+namespace {
+
+// The command line's strict reading: the whole argument a number, as the
+// entry boxes read numbers, or no number at all.
+TEST(IsWholeNumber, OnlyTextThatIsWhollyOneNumber) {
+    struct Row {
+        const char* name;
+        std::string text;
+        bool whole;
+    };
+    for (const Row& row : {
+             Row{"integer", "3", true},
+             Row{"blanks_around", " \t-2.5 ", true},
+             Row{"ideographic_blanks_around", "\u3000１２\u3000", true},
+             Row{"full_width_sign_and_point", "－１．５", true},
+             Row{"chinese_full_stop", "1。5", true},
+             Row{"e_notation", "2E3", true},
+             Row{"signed_exponent", "-1.5e-07", true},
+             Row{"full_width_e", "２Ｅ３", true},
+             Row{"point_first", ".5", true},
+             Row{"point_last", "5.", true},
+             Row{"hexadecimal", "&H1F", true},
+             Row{"octal", "&o17", true},
+             Row{"beyond_the_double_range", "1E400", true},
+             Row{"empty", "", false},
+             Row{"only_blanks", "  ", false},
+             Row{"letters", "abc", false},
+             Row{"letter_o_for_zero", "-3O", false},
+             Row{"blank_inside", "1 2", false},
+             Row{"comma", "1,5", false},
+             Row{"exponent_without_digits", "2E", false},
+             Row{"sign_alone", "-", false},
+             Row{"point_alone", ".", false},
+             Row{"two_points", "1.2.3", false},
+             Row{"prefix_without_digits", "&H", false},
+             Row{"octal_digit_out_of_range", "&O8", false},
+             Row{"unknown_prefix", "&X1", false},
+             Row{"trailing_text", "12abc", false},
+             Row{"invalid_utf8", "1\xff", false},
+         }) {
+        EXPECT_EQ(vornix::calc::is_whole_number(row.text), row.whole) << row.name;
+    }
+}
+
+} // namespace

@@ -23,6 +23,14 @@ struct Textbook {
     std::vector<std::pair<Method, std::string>> workings;
 };
 
+// A failing case names its row and its entries.
+void PrintTo(const Textbook& t, std::ostream* out) {
+    *out << t.name;
+    for (const std::string& entry : t.entries) {
+        *out << " " << entry;
+    }
+}
+
 Exercise evaluate(const std::vector<std::string>& e) {
     return e.size() == 3 ? vornix::calc::evaluate_quadratic(e[0], e[1], e[2])
                          : vornix::calc::evaluate_line(e[0], e[1], e[2], e[3]);

@@ -30,7 +30,8 @@ check "--version prints the version" test "$(cat "$out")" = "Vornix 1.0.1"
 
 run --frobnicate
 check "an unknown option exits 2" test $? -eq 2
-check "an unknown option prints usage to stderr only" grep -q '^Usage: vornix' "$err"
+check "an unknown option is named in one line, with where to find the usage" \
+    test "$(cat "$err")" = "$(printf 'vornix: 无法识别的参数 / unknown argument: --frobnicate\n请用 vornix --help 查看用法 / see vornix --help')"
 check "nothing on stdout for an unknown option" test ! -s "$out"
 
 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97 "${vornix[@]}" >"$out" 2>"$err"
@@ -67,6 +68,18 @@ check "a bad entry exits 2" test $? -eq 2
 check "it names the exercise in the window's words" \
     grep -q '第 2 题（--quadratic 0 0 5）：因为 a=0 且 b=0' "$err"
 check "and nothing is written" test ! -e "$folder/bad.pdf"
+
+# A typing slip on the command line is refused, never read as another number.
+for slip in "1 abc 2" "1 -3O 2" "1 2 3x"; do
+    read -r a b c <<<"$slip"
+    "${vornix[@]}" --export "$folder/slip.pdf" --quadratic 1 2 1 --quadratic "$a" "$b" "$c" >"$out" 2>"$err"
+    check "--quadratic $slip exits 2" test $? -eq 2
+    check "--quadratic $slip names the exercise and the argument" \
+        grep -q "^vornix: 第 2 题（--quadratic $slip）：“.*” 不是一个数 / is not a number\$" "$err"
+    check "--quadratic $slip writes nothing" test ! -e "$folder/slip.pdf"
+done
+"${vornix[@]}" --export "$folder/full.pdf" --quadratic "１" " －３ " "2。0" --line 0 1 1E0 3 >"$out" 2>"$err"
+check "full-width digits, blanks around, 。 and E notation are numbers" test $? -eq 0 -a -s "$folder/full.pdf"
 
 mkdir "$folder/taken.pdf"
 before=$(ls -A "$folder" | wc -l)

@@ -25,13 +25,42 @@ TEST(ReadCommandLine, HelpVersionToolkitOptionsAndEverythingElseRefused) {
              Row{{"--platform=offscreen", "-h"}, Action::Help, ""},
              Row{{"--version", "--help"}, Action::Version, ""},
              Row{{"-platform", "--help"}, Action::Run, ""}, // the platform is called --help
-             Row{{"--sync", "--help=x"}, Action::Refuse, "--help=x"},
-             Row{{"sums.txt"}, Action::Refuse, "sums.txt"},
-             Row{{"-"}, Action::Refuse, "-"},
+             Row{{"--sync", "--help=x"},
+                 Action::Refuse,
+                 "无法识别的参数 / unknown argument: --help=x"},
+             Row{{"sums.txt"}, Action::Refuse, "无法识别的参数 / unknown argument: sums.txt"},
+             Row{{"-"}, Action::Refuse, "无法识别的参数 / unknown argument: -"},
          }) {
         const CommandLine line = vornix::ui::read_command_line(row.arguments, kToolkit);
         EXPECT_EQ(line.action, row.action) << testing::PrintToString(row.arguments);
         EXPECT_EQ(line.refused, row.refused) << testing::PrintToString(row.arguments);
+    }
+}
+
+// A refusal is one line and where to find the usage, never the whole usage;
+// a number that is not wholly a number names its exercise and itself.
+TEST(AnswerCommandLine, ARefusalSaysWhatInOneLineAndABadNumberNamesItsExercise) {
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string text;
+    };
+    const std::string see = "\n请用 vornix --help 查看用法 / see vornix --help\n";
+    for (const Row& row : {
+             Row{{"--frobnicate"}, "vornix: 无法识别的参数 / unknown argument: --frobnicate" + see},
+             Row{{"--export", "k.pdf", "--quadratic", "1", "2", "3", "--page", "back"},
+                 "vornix: 无法识别的参数 / unknown argument: --page back" + see},
+             Row{{"--export", "k.pdf", "--quadratic", "1"},
+                 "vornix: --quadratic 需要 3 个数 / needs 3 numbers" + see},
+             Row{{"--export", "key.pdf", "--quadratic", "1", "abc", "2"},
+                 "vornix: 第 1 题（--quadratic 1 abc 2）：“abc” 不是一个数 / is not a number\n"},
+             Row{{"--export", "key.pdf", "--line", "0", "1", "2", "5", "--quadratic", "1", "-3O",
+                  "2"},
+                 "vornix: 第 2 题（--quadratic 1 -3O 2）：“-3O” 不是一个数 / is not a number\n"},
+         }) {
+        const auto answer = vornix::ui::answer_command_line(row.arguments, kToolkit);
+        EXPECT_EQ(answer.exit_code, 2) << testing::PrintToString(row.arguments);
+        EXPECT_EQ(answer.text, row.text);
+        EXPECT_TRUE(answer.is_error);
     }
 }
 
@@ -53,7 +82,7 @@ TEST(ReadCommandLine, AnExportTakesItsEntriesAsTheyStandNegativeOnesIncluded) {
                   "-9", "--method", "square", "--page", "function"},
                  Action::Export,
                  2},
-             Row{{"--quadratic", "１", "－３", "0.5。", "--export", "k.svg"}, Action::Export, 1},
+             Row{{"--quadratic", "１", "－３", "0。5", "--export", "k.svg"}, Action::Export, 1},
              Row{{"--export", "k.pdf", "--quadratic", "1", "-3"}, Action::Refuse, 0},
              Row{{"--export", "k.pdf"}, Action::Refuse, 0},
              Row{{"--export", "k.pdf", "--quadratic", "1", "2", "3", "--method", "guess"},
@@ -61,6 +90,8 @@ TEST(ReadCommandLine, AnExportTakesItsEntriesAsTheyStandNegativeOnesIncluded) {
                  0},
              Row{{"--quadratic", "1", "2", "3", "--export"}, Action::Refuse, 0},
              Row{{"--export", "k.pdf", "--help"}, Action::Help, 0},
+             Row{{"--export", "k.pdf", "--quadratic", "1", "abc", "2"}, Action::BadEntry, 0},
+             Row{{"--export", "k.pdf", "--line", "0", "1", "2", "5,5"}, Action::BadEntry, 0},
          }) {
         const CommandLine line = vornix::ui::read_command_line(row.arguments, kToolkit);
         EXPECT_EQ(line.action, row.action) << testing::PrintToString(row.arguments);

@@ -97,6 +97,21 @@ TEST_F(ExportTest, ABadEntryIsNamedWithExitCode2AndNothingIsWritten) {
 // sees its exit code, and the error reaches the batch's own error stream. (Wine's
 // cmd turns a failure under "call" into 1 and gives "start" no console, so the
 // failing line runs the program plainly.)
+// A typing slip in a number, and an option not understood, each in one line
+// on the error stream, with exit code 2 and nothing written.
+TEST_F(ExportTest, ASlipInANumberOrAnUnknownOptionIsRefusedInOneLine) {
+    const Finished slip =
+        run(L"--export \"" + in_folder(L"key.svg") + L"\" --quadratic 1 -3O 2");
+    EXPECT_EQ(slip.exit_code, 2u);
+    EXPECT_EQ(slip.error,
+              "vornix: 第 1 题（--quadratic 1 -3O 2）：“-3O” 不是一个数 / is not a number\n");
+    EXPECT_FALSE(fs::exists(folder_ / "key.svg"));
+    const Finished unknown = run(L"--frobnicate");
+    EXPECT_EQ(unknown.exit_code, 2u);
+    EXPECT_EQ(unknown.error, "vornix: 无法识别的参数 / unknown argument: --frobnicate\n"
+                             "请用 vornix --help 查看用法 / see vornix --help\n");
+}
+
 TEST_F(ExportTest, ABatchFileWaitsForTheProgramAndSeesItsExitCode) {
     const auto line = [this](const std::wstring& how, const wchar_t* file, const wchar_t* exercise,
                              const wchar_t* code_file) {

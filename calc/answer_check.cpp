@@ -39,14 +39,17 @@ std::pair<Exact, Exact> studied_line(const ExerciseNumbers& n) {
     return {n.quadratic->b, n.quadratic->c};
 }
 
+// "0.5", "1.0" or "1E-1" among the entries: a point in the typed text, not
+// a fraction in the value, decides.
 bool typed_with_decimals(const ExerciseNumbers& n) {
-    const auto fraction = [](const Exact& value) { return denominator(value) != 1; };
+    const auto decimal = [](const Decimal& typed) { return typed.exponent < 0; };
     if (n.line) {
         const LineNumbers& l = *n.line;
-        return fraction(l.x1) || fraction(l.y1) || fraction(l.x2) || fraction(l.y2);
+        return decimal(l.typed_x1) || decimal(l.typed_y1) || decimal(l.typed_x2) ||
+               decimal(l.typed_y2);
     }
     const QuadraticNumbers& q = *n.quadratic;
-    return fraction(q.a) || fraction(q.b) || fraction(q.c);
+    return decimal(q.typed_a) || decimal(q.typed_b) || decimal(q.typed_c);
 }
 
 Method shown_method(const Exercise& exercise, std::optional<Method> method) {

@@ -114,8 +114,14 @@ Verdict check_line(const Checking& checking, const ReadAnswer& read) {
         const bool one_number = item.labels.size() == 1 && single_number(e);
         if (expression && e.value[0].degree() == 1) {
             read_expression(item, checking.entry, k, b);
-        } else if (expression || (one_number && item.labels[0] == Label::Y)) {
+        } else if (expression) {
             return wrong_because("y=" + written_text(e, checking.entry) + " 不是一次函数");
+        } else if (one_number && item.labels[0] == Label::Y) {
+            // y = c, k = 0: a slip can lead there (a point's coordinates exchanged).
+            Verdict verdict =
+                wrong_because("y=" + written_text(e, checking.entry) + " 不是一次函数（k=0）");
+            add_line_diagnosis(checking, Slot{rational(0)}, Slot{e.value[0].c[0]}, verdict);
+            return verdict;
         } else if (one_number && item.labels[0] == Label::K) {
             k = Slot{e.value[0].c[0], &e, written_text(e, checking.entry)};
         } else if (one_number && item.labels[0] == Label::B) {

@@ -120,7 +120,8 @@ Verdict check_line(const Checking& checking, const ReadAnswer& read) {
             // y = c, k = 0: a slip can lead there (a point's coordinates exchanged).
             Verdict verdict =
                 wrong_because("y=" + written_text(e, checking.entry) + " 不是一次函数（k=0）");
-            add_line_diagnosis(checking, Slot{rational(0)}, Slot{e.value[0].c[0]}, verdict);
+            add_line_diagnosis(checking, Slot{rational(0), nullptr, {}},
+                               Slot{e.value[0].c[0], nullptr, {}}, verdict);
             return verdict;
         } else if (one_number && item.labels[0] == Label::K) {
             k = Slot{e.value[0].c[0], &e, written_text(e, checking.entry)};

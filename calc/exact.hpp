@@ -113,6 +113,14 @@ std::string line_answer(const LineNumbers& numbers);
 ExactQuadratic exact_quadratic_of(const QuadraticNumbers& numbers);
 ExactLine exact_line_of(const LineNumbers& numbers);
 
+// What one GO read and found, kept with its Exercise: the quadratic's
+// numbers with their exact form (where solved), or the line's.
+struct ExerciseNumbers {
+    std::optional<QuadraticNumbers> quadratic;
+    std::optional<ExactQuadratic> exact; // a solved quadratic
+    std::optional<LineNumbers> line;
+};
+
 // "-5/4", "3"; a number past 20 digits as its rounded decimal after "≈".
 std::string fraction_text(const Exact& value);
 // Whether fraction_text writes the value exactly.

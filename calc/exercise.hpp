@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -117,6 +118,15 @@ struct FunctionPage {
     Plot plot;
 };
 
+// The two pages of the working window: the exercise solved (解方程, 求解析式)
+// and its function studied (函数的性质).
+enum class Page { Solve, Function };
+
+namespace detail {
+// The exact numbers of one GO, read once; defined in exact.hpp.
+struct ExerciseNumbers;
+} // namespace detail
+
 // What a GO of one exercise came to.
 enum class Outcome {
     Solved,     // an answer (which may be the quadratic's "no real root")
@@ -141,6 +151,9 @@ struct Exercise {
     Plot plot;
     // The other page of the working window, from the same numbers.
     FunctionPage function;
+    // The numbers everything above was computed from, shared by the copies
+    // of this exercise, for the answer checker; null in a default Exercise.
+    std::shared_ptr<const detail::ExerciseNumbers> numbers;
 };
 
 // The quadratic exercise for the entry texts of a, b and c. Never raises.

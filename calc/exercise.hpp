@@ -105,6 +105,10 @@ struct Plot {
     std::string base_equation; // "y=2x²"
     std::vector<std::array<PlotPoint, 2>> arrows;
     std::vector<PlotPoint> region;
+
+    // Points the view keeps in sight without drawing them: where the marks a
+    // student is still to find lie, so that hiding them moves nothing.
+    std::vector<PlotPoint> kept_in_view;
 };
 
 // 函数的性质: the exercise's function studied as a function (the quadratic

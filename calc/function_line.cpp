@@ -9,13 +9,6 @@
 namespace vornix::calc::detail {
 namespace {
 
-// "y=2x−1"; "y≈…" where a number is rounded.
-Formula line_equation(Results& results, const Exact& k, const Exact& b) {
-    const bool exact = short_fraction(k) && short_fraction(b);
-    return Line() << "y" << (exact ? "=" : "≈")
-                  << polynomial(kNoTerm, results.coefficient(k), results.coefficient(b));
-}
-
 Formula point(Results& results, const Exact& x, const Exact& y) {
     return Line() << "(" << results.value(x) << ", " << results.value(y) << ")";
 }

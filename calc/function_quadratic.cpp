@@ -200,10 +200,13 @@ Formula translation_line(Results& results, const Parabola& p) {
     return std::move(line) << "得到.";
 }
 
-// A root as the 解方程 page writes it, rounded where that page rounds.
+// A root as the 解方程 page writes it, in its order: exact, the smaller first
+// (that page makes a positive); or rounded, in the order of the ± with the
+// typed a, where that page rounds.
 Formula root_of(Results& results, const Parabola& p, bool first) {
     if (p.exact.simplified) {
-        return root_value(first ? p.exact.x1 : p.exact.x2);
+        const bool smaller = first == (sign_of(p.n.a) > 0);
+        return root_value(smaller ? p.exact.x1 : p.exact.x2);
     }
     return Line() << results.value(first ? p.n.roots->x1 : p.n.roots->x2);
 }
@@ -229,7 +232,8 @@ void add_x_axis_lines(std::vector<Formula>& lines, Results& results, const Parab
     lines.push_back(std::move(equation) << ">0，");
     lines.push_back(Line() << "解得 x₁" << relation(x1) << x1 << "，x₂" << relation(x2) << x2
                            << "，");
-    const bool ascending = sign_of(p.n.a) > 0; // x₁ takes the minus before the root
+    // Left to right: x₁ is the smaller root unless the page rounds with a negative a.
+    const bool ascending = p.exact.simplified || sign_of(p.n.a) > 0;
     lines.push_back(Line() << "所以抛物线与 x 轴交于点 (" << std::move(ascending ? x1 : x2)
                            << ", 0) 和 (" << std::move(ascending ? x2 : x1) << ", 0)；");
 }

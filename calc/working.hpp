@@ -13,6 +13,14 @@ namespace vornix::calc::detail {
 std::vector<Working> quadratic_workings(const QuadraticNumbers& numbers,
                                         const ExactQuadratic& exact, std::size_t& chosen);
 
+// The working of a = 0, bx + c = 0, with the numbers as typed.
+Working linear_working(const QuadraticNumbers& numbers);
+// 公式法 with the numbers as typed and its results rounded, where they run
+// past the exact limit.
+Working rounded_formula_working(const QuadraticNumbers& numbers);
+// (−b±√(b²−4ac))/(2a), in letters.
+Formula quadratic_formula();
+
 // The working of a solved line, by undetermined coefficients.
 Working line_working(const LineNumbers& numbers);
 
@@ -29,6 +37,9 @@ Plot line_plot(const LineNumbers& numbers);
 // "(3/2, −5/4)", short numbers as a graph's label writes them.
 std::string coordinates(const Exact& x, const Exact& y);
 PlotMark mark(const Exact& x, const Exact& y, std::string label);
+
+// The line a solved line exercise found, as its working answers it: "y=1.5x+0.25".
+Formula solved_line(const LineNumbers& numbers);
 
 // 函数的性质 of the quadratic window's y = ax² + bx + c: a solved exercise
 // with its exact form and its graph, which the page adds to; or a = b = 0,

@@ -206,6 +206,18 @@ Formula data(const Exact& value) {
     return signed_formula(sign_of(value) < 0, {text(decimal_digits(abs(value), places))});
 }
 
+bool short_decimal(const Exact& value) {
+    return decimal_places(value) >= 0;
+}
+
+bool holds_rounded(const Formula& formula) {
+    return std::ranges::any_of(formula, [](const Math& piece) {
+        return piece.text.find("≈") != std::string::npos ||
+               std::ranges::any_of(piece.parts,
+                                   [](const Formula& part) { return holds_rounded(part); });
+    });
+}
+
 Formula bracketed(const Formula& signed_number, bool negative) {
     if (!negative) {
         return signed_number;
@@ -336,6 +348,12 @@ Formula polynomial(const Coefficient& square, const Coefficient& linear,
         line << "0";
     }
     return line;
+}
+
+Formula line_equation(Results& results, const Exact& k, const Exact& b) {
+    const bool exact = short_fraction(k) && short_fraction(b);
+    return Line() << "y" << (exact ? "=" : "≈")
+                  << polynomial(kNoTerm, results.coefficient(k), results.coefficient(b));
 }
 
 std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c) {

@@ -257,7 +257,7 @@ void add_arrow(Plot& plot, const PlotPoint& from, const PlotPoint& to) {
 
 // The graph with y = ax² it is translated from, and the way to the vertex.
 Plot parabola_plot(const Parabola& p, Plot plot) {
-    name_extremum(plot, p.k, sign_of(p.n.a) > 0);
+    name_extremum(plot, p.n);
     plot.base = true;
     plot.base_a = nearest_double(p.n.a);
     plot.base_equation = linear_text(base_function(p.n));
@@ -321,7 +321,7 @@ FunctionPage constant_function(const QuadraticNumbers& n) {
     plot.curve = true;
     plot.c = nearest_double(n.c);
     plot.equation = "y=" + c;
-    plot.marks.push_back(mark(0, n.c, coordinates(0, n.c)));
+    plot.marks.push_back(point_mark(result_number(0), typed_number(n.typed_c, n.c)));
     return page;
 }
 

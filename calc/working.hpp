@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exact.hpp"
+#include "plot_label.hpp"
 
 #include <vector>
 
@@ -31,12 +32,12 @@ Formula line_statement(const LineNumbers& numbers);
 // The graph of a solved quadratic (its line when a = 0).
 Plot quadratic_plot(const QuadraticNumbers& numbers);
 // The vertex's label names the extremum too: "顶点 (1, −5)，最小值 −5".
-void name_extremum(Plot& plot, const Exact& k, bool minimum);
+void name_extremum(Plot& plot, const QuadraticNumbers& numbers);
 // The two points and, when they give one, the line through them.
 Plot line_plot(const LineNumbers& numbers);
-// "(3/2, −5/4)", short numbers as a graph's label writes them.
-std::string coordinates(const Exact& x, const Exact& y);
 PlotMark mark(const Exact& x, const Exact& y, std::string label);
+// A point labelled with its coordinates: "(0.5, 1)", "≈(1.23, 2)".
+PlotMark point_mark(const LabelNumber& x, const LabelNumber& y);
 
 // The line a solved line exercise found, as its working answers it: "y=1.5x+0.25".
 Formula solved_line(const LineNumbers& numbers);

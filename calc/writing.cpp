@@ -364,18 +364,6 @@ std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c
     return {exact(a), exact(b), exact(c)};
 }
 
-std::string short_number(const Exact& value) {
-    std::string text = fraction_text(value);
-    if (text.size() > 9 || too_long(text)) {
-        text = show_exact(value, 4);
-        text = text[0] == ' ' ? text.substr(1) : text;
-    }
-    if (text.starts_with("-")) {
-        text.replace(0, 1, kMinus);
-    }
-    return text;
-}
-
 } // namespace vornix::calc::detail
 
 namespace vornix::calc {

@@ -126,8 +126,4 @@ Formula line_equation(Results& results, const Exact& k, const Exact& b);
 // An equation's coefficients a, b, c as reduced fractions, for its record.
 std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c);
 
-// A rounded number for a graph's label: a short fraction, else four
-// significant digits ("0.382", "1.5E+300"), in the textbook's minus sign.
-std::string short_number(const Exact& value);
-
 } // namespace vornix::calc::detail

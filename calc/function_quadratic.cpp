@@ -131,10 +131,15 @@ void add_completed_square(std::vector<Formula>& lines, const Parabola& p) {
     lines.push_back(std::move(last) << ".");
 }
 
+// The axis of a parabola with b = 0 is the y axis itself, and the textbook says so.
 Formula vertex_line(Results& results, const Parabola& p) {
-    return Line() << (p.exact_page ? "所以抛物线的顶点是 (" : "抛物线的顶点是 (")
-                  << results.value(p.h) << ", " << results.value(p.k) << ")，对称轴是直线 x"
-                  << results.equals(p.h) << ".";
+    Line line;
+    line << (p.exact_page ? "所以抛物线的顶点是 (" : "抛物线的顶点是 (") << results.value(p.h)
+         << ", " << results.value(p.k) << ")，对称轴是";
+    if (sign_of(p.h) == 0) {
+        return std::move(line) << " y 轴.";
+    }
+    return std::move(line) << "直线 x" << results.equals(p.h) << ".";
 }
 
 // Data as the page writes the function: exact, or as typed.

@@ -51,7 +51,8 @@ FunctionPage constant_function(const QuadraticNumbers& numbers);
 // 函数的性质 of the line a solved line exercise found, with its graph.
 FunctionPage line_function(const LineNumbers& numbers, Plot plot);
 // The properties of y = kx + b, k ≠ 0: `function` names it in the
-// statement ("y=2x−1"), `plot` its graph, which the page adds to.
+// statement ("y=2x−1", "y=0.5x+1"; a first line turns its decimals into
+// fractions), `plot` its graph, which the page adds to.
 FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formula& function,
                                     Plot plot);
 

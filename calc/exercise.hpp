@@ -64,11 +64,9 @@ struct PlotMark {
     double x;
     double y;
     std::string label;
-    // Other forms of the label for where the whole does not fit, each
-    // narrower than the one before: "A，顶点 (−1/2, 3/4)，最小值 3/4", then
-    // "A，顶点 (−1/2, 3/4)", "顶点 (−1/2, 3/4)", "A，顶点", "A". Empty where
-    // nothing shorter still names the point (a point's coordinates, a letter).
-    std::vector<std::string> shorter{};
+    // Other forms of the label, each shorter than the one before, for a
+    // graph where the full one has no room.
+    std::vector<std::string> shorter = {};
 };
 
 // A dashed line, parallel to an axis, with its equation ("x=3/2").

@@ -73,8 +73,9 @@ LabelPoint vertex_point(const QuadraticNumbers& n) {
     return label_point(result_number(-n.b / (2 * n.a)), result_number(-n.delta / (4 * n.a)));
 }
 
-// "A，顶点 (1, 0)，最小值 0", with its shorter forms down to the letter alone,
-// or to "顶点" where there is none.
+// "A，顶点 (1, 0)，最小值 0", with its shorter forms, each narrower than the
+// one before: "A，顶点 (1, 0)", "顶点 (1, 0)", "A，顶点", then the letter
+// alone, or "顶点" where there is none.
 PlotMark vertex_mark(const QuadraticNumbers& n, std::string_view extremum) {
     const std::string letters = vertex_letters(n, -n.b / (2 * n.a));
     const LabelPoint point = vertex_point(n);

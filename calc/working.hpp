@@ -36,7 +36,8 @@ void name_extremum(Plot& plot, const QuadraticNumbers& numbers);
 // The two points and, when they give one, the line through them.
 Plot line_plot(const LineNumbers& numbers);
 PlotMark mark(const Exact& x, const Exact& y, std::string label);
-// A point labelled with its coordinates: "(0.5, 1)", "≈(1.23, 2)".
+// A point labelled with its coordinates: "(0.5, 1)", "≈(1.23, 2)"; nothing
+// shorter still says which point it is, so it has no shorter forms.
 PlotMark point_mark(const LabelNumber& x, const LabelNumber& y);
 
 // The line a solved line exercise found, as its working answers it: "y=1.5x+0.25".

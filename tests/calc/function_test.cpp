@@ -137,15 +137,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "令 y=0，得 x=2，直线与 x 轴交于点 (2, 0).\n"
                      "直线与两条坐标轴围成的三角形的面积 S=1/2×2×6=6.\n"
                      "直线 y=−3x+6 可以由直线 y=−3x 向上平移 6 个单位得到."},
-        Textbook{"line_of_decimals_turned_into_fractions",
-                 {"0", "0.5", "-3"},
-                 "说出一次函数 y=0.5x−3" + kLineAsked +
-                     "解：y=0.5x−3=(1/2)x−3.\n"
-                     "因为 k=1/2>0，所以 y 随 x 的增大而增大.\n"
-                     "令 x=0，得 y=−3，直线与 y 轴交于点 (0, −3)；\n"
-                     "令 y=0，得 x=6，直线与 x 轴交于点 (6, 0).\n"
-                     "直线与两条坐标轴围成的三角形的面积 S=1/2×6×3=9.\n"
-                     "直线 y=(1/2)x−3 可以由直线 y=(1/2)x 向下平移 3 个单位得到."},
         Textbook{"line_through_decimal_points_as_its_working_answers",
                  {"0.5", "1", "1.5", "2.5"},
                  "说出一次函数 y=1.5x+0.25" + kLineAsked +

@@ -95,6 +95,12 @@ std::pair<std::string, std::string> rounded_alike(const Exact& x, const Exact& y
 } // namespace
 
 LabelNumber typed_number(const Decimal& typed, const Exact& value) {
+    if (short_decimal(value)) {
+        std::string digits = linear_text(data(value));
+        if (fits(digits)) {
+            return {std::move(digits), value};
+        }
+    }
     return {decimal_text(typed), value};
 }
 

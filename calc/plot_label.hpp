@@ -18,7 +18,8 @@ struct LabelNumber {
     Exact value;
 };
 
-// A typed number, as typed: "0.5", "−1.25", "1E-25".
+// A typed number as its page writes it, in digits ("0.5", "−1.25"), or as
+// the entry was read where that is shorter ("1E-07", "1E-25").
 LabelNumber typed_number(const Decimal& typed, const Exact& value);
 // A result, as a page writes it exactly: "−87/110", "3".
 LabelNumber result_number(const Exact& value);

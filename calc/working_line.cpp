@@ -11,23 +11,47 @@ bool fractional(const Exact& value) {
     return denominator(value) != 1;
 }
 
-// Data exactly as typed: "0.5", "−3", "3E-300".
-Formula typed(const Decimal& value) {
-    return {text(decimal_text(value))};
+// A typed number with its value.
+struct Entry {
+    const Decimal& typed;
+    const Exact& value;
+};
+
+struct TypedPoint {
+    Entry x;
+    Entry y;
+};
+
+TypedPoint first_point(const LineNumbers& n) {
+    return {{n.typed_x1, n.x1}, {n.typed_y1, n.y1}};
+}
+
+TypedPoint second_point(const LineNumbers& n) {
+    return {{n.typed_x2, n.x2}, {n.typed_y2, n.y2}};
+}
+
+// Data as typed: in digits where data() writes it so ("0.0000001"), else as
+// the entry was read ("3E-300", "1.23456789012345678"), never rounded.
+Formula typed(const Entry& e) {
+    return short_decimal(e.value) ? data(e.value) : Formula{text(decimal_text(e.typed))};
+}
+
+Coefficient typed_coefficient_of(const Entry& e) {
+    return short_decimal(e.value) ? data_coefficient(e.value) : typed_coefficient(e.typed);
 }
 
 // "3k+b=5", "k+b=2", "b=5": a typed point put into y = kx + b.
-Formula with_b(const Decimal& x, const Decimal& y) {
+Formula with_b(const TypedPoint& p) {
     Line line;
-    if (x.mantissa != 0) {
-        line << polynomial(kNoTerm, typed_coefficient(x), kNoTerm, "k") << "+";
+    if (sign_of(p.x.value) != 0) {
+        line << polynomial(kNoTerm, typed_coefficient_of(p.x), kNoTerm, "k") << "+";
     }
-    line << "b=" << typed(y);
+    line << "b=" << typed(p.y);
     return line;
 }
 
-Formula point(const Decimal& x, const Decimal& y) {
-    return Line() << "(" << typed(x) << ", " << typed(y) << ")";
+Formula point(const TypedPoint& p) {
+    return Line() << "(" << typed(p.x) << ", " << typed(p.y) << ")";
 }
 
 // How the working finds k and b, and how it writes them. The equation in k is
@@ -35,7 +59,8 @@ Formula point(const Decimal& x, const Decimal& y) {
 // written with decimals and they end within a decimal's places, else fractions,
 // and the answer keeps them so.
 struct Solution {
-    const Decimal* typed_b = nullptr; // a point on the y axis gives b as typed
+    const Decimal* typed_b = nullptr;  // a point on the y axis gives b as typed
+    const Decimal* typed_dx = nullptr; // and dx is the other point's x, as typed
     Exact dx;
     Exact dy;
     bool k_decimal = false;
@@ -49,6 +74,7 @@ Solution solution_of(const LineNumbers& n) {
     if (n.x1 == 0 || n.x2 == 0) {
         const bool first_on_axis = n.x1 == 0;
         s.typed_b = first_on_axis ? &n.typed_y1 : &n.typed_y2;
+        s.typed_dx = first_on_axis ? &n.typed_x2 : &n.typed_x1;
         s.dx = first_on_axis ? n.x2 : n.x1;
         s.dy = (first_on_axis ? n.y2 : n.y1) - n.b;
     } else {
@@ -71,7 +97,7 @@ Formula k_of(const LineNumbers& n, const Solution& s) {
 
 Formula b_of(const LineNumbers& n, const Solution& s) {
     if (s.typed_b != nullptr) {
-        return typed(*s.typed_b);
+        return typed({*s.typed_b, n.b});
     }
     return s.b_decimal ? data(n.b) : number(n.b);
 }
@@ -79,8 +105,9 @@ Formula b_of(const LineNumbers& n, const Solution& s) {
 // "7k=14，k=2": the equation in k, then k; "k=2" alone where dx is 1.
 void add_k(Line& line, const LineNumbers& n, const Solution& s) {
     if (s.dx != 1) {
-        line << polynomial(kNoTerm, data_coefficient(s.dx), kNoTerm, "k") << "=" << data(s.dy)
-             << "，";
+        const Coefficient dx = s.typed_dx != nullptr ? typed_coefficient_of({*s.typed_dx, s.dx})
+                                                     : data_coefficient(s.dx);
+        line << polynomial(kNoTerm, dx, kNoTerm, "k") << "=" << data(s.dy) << "，";
     }
     line << "k=" << k_of(n, s);
 }
@@ -96,9 +123,8 @@ Formula subtract(const LineNumbers& n, const Solution& s) {
 Formula substitute_b(const LineNumbers& n, const Solution& s) {
     const bool first_on_axis = n.x1 == 0;
     Line line;
-    line << "把 b=" << typed(*s.typed_b) << " 代入 "
-         << (first_on_axis ? with_b(n.typed_x2, n.typed_y2) : with_b(n.typed_x1, n.typed_y1))
-         << "，得 ";
+    line << "把 b=" << typed({*s.typed_b, n.b}) << " 代入 "
+         << with_b(first_on_axis ? second_point(n) : first_point(n)) << "，得 ";
     add_k(line, n, s);
     return std::move(line) << ".";
 }
@@ -110,12 +136,13 @@ Formula rounded_answer(const LineNumbers& n, const Solution& s) {
         return line_equation(results, n.k, n.b);
     }
     return Line() << (short_fraction(n.k) ? "y=" : "y≈")
-                  << polynomial(kNoTerm, results.coefficient(n.k), typed_coefficient(*s.typed_b));
+                  << polynomial(kNoTerm, results.coefficient(n.k),
+                                typed_coefficient_of({*s.typed_b, n.b}));
 }
 
 Formula exact_answer(const LineNumbers& n, const Solution& s) {
     const Coefficient k = s.k_decimal ? data_coefficient(n.k) : coefficient_of(n.k);
-    const Coefficient b = s.typed_b != nullptr ? typed_coefficient(*s.typed_b)
+    const Coefficient b = s.typed_b != nullptr ? typed_coefficient_of({*s.typed_b, n.b})
                           : s.b_decimal        ? data_coefficient(n.b)
                                                : coefficient_of(n.b);
     return Line() << "y=" << polynomial(kNoTerm, k, b);
@@ -128,7 +155,7 @@ void add_rounded_solution(Working& w, const LineNumbers& n, const Solution& s) {
     Line solved;
     solved << "解这个方程组，得 ";
     if (s.typed_b != nullptr) {
-        solved << "b=" << typed(*s.typed_b) << "，k" << results.equals(n.k);
+        solved << "b=" << typed({*s.typed_b, n.b}) << "，k" << results.equals(n.k);
     } else {
         solved << "k" << results.equals(n.k) << "，b" << results.equals(n.b);
     }
@@ -140,8 +167,8 @@ void add_rounded_solution(Working& w, const LineNumbers& n, const Solution& s) {
 } // namespace
 
 Formula line_statement(const LineNumbers& n) {
-    return Line() << "求过点 " << point(n.typed_x1, n.typed_y1) << " 与 "
-                  << point(n.typed_x2, n.typed_y2) << " 的一次函数的解析式.";
+    return Line() << "求过点 " << point(first_point(n)) << " 与 " << point(second_point(n))
+                  << " 的一次函数的解析式.";
 }
 
 Formula solved_line(const LineNumbers& n) {
@@ -153,10 +180,10 @@ Working line_working(const LineNumbers& n) {
     const Solution s = solution_of(n);
     Working w{Method::Undetermined, {}, {}};
     w.lines.push_back(Line() << "解：设这个一次函数的解析式为 y=kx+b.");
-    w.lines.push_back(Line() << "因为 y=kx+b 的图象过点 " << point(n.typed_x1, n.typed_y1) << " 与 "
-                             << point(n.typed_x2, n.typed_y2) << "，所以");
-    w.lines.push_back({system({Line() << with_b(n.typed_x1, n.typed_y1) << "，",
-                               Line() << with_b(n.typed_x2, n.typed_y2) << "."})});
+    w.lines.push_back(Line() << "因为 y=kx+b 的图象过点 " << point(first_point(n)) << " 与 "
+                             << point(second_point(n)) << "，所以");
+    w.lines.push_back({system(
+        {Line() << with_b(first_point(n)) << "，", Line() << with_b(second_point(n)) << "."})});
     if (s.rounded) {
         add_rounded_solution(w, n, s);
         return w;
@@ -165,9 +192,8 @@ Working line_working(const LineNumbers& n) {
         w.lines.push_back(substitute_b(n, s));
     } else {
         w.lines.push_back(subtract(n, s));
-        w.lines.push_back(Line() << "把 k=" << k_of(n, s) << " 代入 "
-                                 << with_b(n.typed_x1, n.typed_y1) << "，得 b=" << b_of(n, s)
-                                 << ".");
+        w.lines.push_back(Line() << "把 k=" << k_of(n, s) << " 代入 " << with_b(first_point(n))
+                                 << "，得 b=" << b_of(n, s) << ".");
     }
     w.lines.push_back(Line() << "所以这个一次函数的解析式为 " << exact_answer(n, s) << ".");
     return w;

@@ -207,7 +207,8 @@ Formula data(const Exact& value) {
 }
 
 bool short_decimal(const Exact& value) {
-    return decimal_places(value) >= 0;
+    const int places = decimal_places(value);
+    return places > 0 || (places == 0 && short_fraction(value));
 }
 
 bool holds_rounded(const Formula& formula) {

@@ -63,8 +63,8 @@ std::string integer_text(const Integer& value);
 Formula number(const Exact& value);
 // Data: an integer, or a short decimal as typed ("0.6"), else as number().
 Formula data(const Exact& value);
-// Whether data() writes the value in digits: an integer or a decimal of at
-// most twelve places.
+// Whether data() writes the value in digits: an integer of at most twenty
+// digits or a decimal of at most twelve places.
 bool short_decimal(const Exact& value);
 // Whether a number in the formula is rounded ("≈"), anywhere in it.
 bool holds_rounded(const Formula& formula);

@@ -77,6 +77,14 @@ TEST(WorkingWording, EachMarkedLineGivesWayToTheTeachersOwn) {
                  Method::Undetermined,
                  "所以这个一次函数的解析式为 y=(3/2)x+3/2.",
                  "把 b=1.5 代入 k+b=3，得 k=1.5.\n所以这个一次函数的解析式为 y=1.5x+1.5."},
+             Row{"long_typed_decimal_kept_as_typed",
+                 {"0", "1.23456789012345678", "1.23456789012345678", "3"},
+                 Method::Undetermined,
+                 "⎩ (61728394506172839/50000000000000000)k+b=3.",
+                 "⎩ 1.23456789012345678k+b=3.\n"
+                 "把 b=1.23456789012345678 代入 1.23456789012345678k+b=3，得 "
+                 "1.23456789012345678k=88271605493827161/50000000000000000，"
+                 "k=29423868497942387/20576131502057613."},
              Row{"linear_root_of_decimals_a_decimal",
                  {"0", "0.5", "0.25"},
                  Method::Linear,

@@ -66,6 +66,9 @@ void check_range(const Exact& value);
 // display form (plain below 10^digits, else in E notation).
 std::string show_exact(const Exact& value, int digits = 15);
 
+// The exponent E with 10^E <= value < 10^(E+1), for a positive value.
+long long decimal_exponent(const Exact& value);
+
 // Square root of a non-negative value: exact when it is rational, otherwise
 // correct to well over 30 significant digits.
 Exact square_root(const Exact& value);

@@ -33,8 +33,9 @@ class FakeCanvas : public draw::Canvas {
         strokes.emplace_back(points.begin(), points.end());
     }
     void disc(draw::Point centre, double, draw::Ink) override { discs.push_back(centre); }
-    void polygon(std::span<const draw::Point> points, draw::Ink) override {
+    void polygon(std::span<const draw::Point> points, draw::Ink ink) override {
         polygons.emplace_back(points.begin(), points.end());
+        polygon_inks.push_back(ink);
     }
     void fill(draw::Ink) override {}
 
@@ -47,6 +48,7 @@ class FakeCanvas : public draw::Canvas {
     std::vector<std::vector<draw::Point>> strokes;
     std::vector<draw::Point> discs;
     std::vector<std::vector<draw::Point>> polygons;
+    std::vector<draw::Ink> polygon_inks;
 
   private:
     double width_;

@@ -4,8 +4,11 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QWheelEvent>
 
 namespace vornix::testing {
@@ -141,6 +144,67 @@ TEST_F(WorkingWindowTest, ItGrowsZoomsWithCtrlEqualsExploresWithTheWheelAndPrint
     QTest::mouseClick(shown.findChild<QWidget*>("cmdSave"), Qt::LeftButton);
     EXPECT_EQ(services.printed, std::vector<std::size_t>{1});
     EXPECT_EQ(services.saved, std::vector<std::size_t>{1});
+    QTest::keyClick(&shown, Qt::Key_Escape);
+}
+
+// The answer typed into 我的答案 (reached by Alt+A) and checked with Enter:
+// the verdict shown and handed to screen readers; 先做后看, a check box,
+// hides the working from sight and from the screen reader until 显示过程.
+TEST_F(WorkingWindowTest, AnAnswerCheckedWithEnterIsAnnouncedAndTryFirstHidesTheWorking) {
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    click("Command1");
+    QTest::mouseDClick(&get("Label4"), Qt::LeftButton);
+    QWidget& shown = *working_window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+    auto& entry = *shown.findChild<QLineEdit*>("txtAnswer");
+    EXPECT_EQ(entry.accessibleName(), QStringLiteral("我的答案"));
+    shown.activateWindow();
+    QTest::keyClick(&shown, Qt::Key_A, Qt::AltModifier);
+    EXPECT_TRUE(entry.hasFocus()) << "Alt+A reaches the entry";
+    QTest::keyClicks(&entry, QStringLiteral("x1=1, x2=2"));
+    services.announced.clear();
+    QTest::keyClick(&entry, Qt::Key_Return);
+    auto& verdict = *shown.findChild<QLabel*>("lblVerdict");
+    EXPECT_TRUE(verdict.text().startsWith(QStringLiteral("正确"))) << verdict.text().toStdString();
+    EXPECT_EQ(services.announced, std::vector<QWidget*>{&verdict});
+
+    auto& hide = *shown.findChild<QCheckBox*>("chkHide");
+    QTest::mouseClick(&hide, Qt::LeftButton);
+    EXPECT_TRUE(hide.isChecked());
+    type("Text3", "1");
+    click("Command1");
+    QWidget& working = *shown.findChild<QWidget*>("picWorking");
+    EXPECT_FALSE(working.accessibleDescription().contains(QStringLiteral("解：")))
+        << working.accessibleDescription().toStdString();
+    EXPECT_EQ(pixels_like(*shown.findChild<QWidget*>("picGraph"), QColor(0xC0, 0, 0)), 0)
+        << "no marked point while hidden";
+    QTest::mouseClick(shown.findChild<QWidget*>("cmdReveal"), Qt::LeftButton);
+    EXPECT_TRUE(working.accessibleDescription().contains(QStringLiteral("解：")));
+    QTest::mouseClick(&hide, Qt::LeftButton);
+    EXPECT_FALSE(hide.isChecked());
+    QTest::keyClick(&shown, Qt::Key_Escape);
+}
+
+// 换一题 puts a practice exercise in the window, says so in its title, and
+// leaves the main window as it was.
+TEST_F(WorkingWindowTest, NextExerciseLeavesTheMainWindowAndSaysItIsPractice) {
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    click("Command1");
+    const QString answer = get("Label4").property("text").toString();
+    QTest::mouseDClick(&get("Label4"), Qt::LeftButton);
+    QWidget& shown = *working_window();
+    QTest::mouseClick(shown.findChild<QWidget*>("cmdNext"), Qt::LeftButton);
+    EXPECT_EQ(shown.windowTitle(), QStringLiteral("解题过程 — 一元二次方程（练习）"));
+    EXPECT_EQ(shown.findChild<QLabel*>("lblPractice")->text(),
+              QStringLiteral("本次练习：答对 0 题，共 1 题"));
+    EXPECT_EQ(get("Label4").property("text").toString(), answer);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(&get("Text3"))->text(), QStringLiteral("2"));
+    click("Command1");
+    EXPECT_EQ(shown.windowTitle(), QStringLiteral("解题过程 — 一元二次方程"));
     QTest::keyClick(&shown, Qt::Key_Escape);
 }
 

@@ -96,7 +96,7 @@ TEST_F(WorkingWindowTest, AWiderTallerWindowGivesItsGraphTheRoomAndKeepsTheButto
     SetWindowPos(working.handle(), nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
     GetClientRect(working.handle(), &client);
     EXPECT_EQ(client.right, 780) << "never narrower than designed";
-    EXPECT_EQ(client.bottom, 488) << "nor lower";
+    EXPECT_EQ(client.bottom, 560) << "nor lower";
 }
 
 TEST_F(WorkingWindowTest, CtrlEqualsZoomsTheWorkingSaysSoForAMomentAndCtrlZeroGoesBack) {
@@ -222,6 +222,49 @@ TEST_F(WorkingWindowTest, AScreenReadersDefaultActionOnAnOptionChoosesItAsAClick
     EXPECT_EQ(SendMessageW(working.control("optSolve"), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
+// Alt+A reaches 我的答案 through the dialog manager, Enter checks it, and the
+// verdict is the label's text and name a screen reader hears; 先做后看, a
+// check box, hides the working from the screen reader and the marks from the
+// graph until 显示过程.
+TEST_F(WorkingWindowTest, AnAnswerCheckedWithEnterIsHeardAndTryFirstHidesTheWorking) {
+    win32::WorkingWindow& working = open();
+    HWND entry = working.control("txtAnswer");
+    EXPECT_EQ(spoken(entry), L"我的答案");
+    EXPECT_TRUE(key(working.handle(), working.control("picWorking"), WM_SYSCHAR, 'a'));
+    EXPECT_EQ(GetFocus(), entry) << "Alt+A, the label's key, reaches its entry";
+    SetWindowTextW(entry, L"x1=1, x2=2");
+    key(working.handle(), entry, WM_KEYDOWN, VK_RETURN);
+    EXPECT_TRUE(text_of(working.control("lblVerdict")).starts_with("正确"))
+        << text_of(working.control("lblVerdict"));
+    EXPECT_TRUE(spoken(working.control("lblVerdict")).starts_with(L"正确"));
+
+    click(working.control("chkHide"));
+    EXPECT_EQ(SendMessageW(working.control("chkHide"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(services.memory.read("QuadraticWorking/Hide"), "1");
+    type("Text3", "1");
+    click("Command1");
+    EXPECT_EQ(read_aloud(working, "picWorking").find(L"解："), std::wstring::npos)
+        << sysinfo::utf8(read_aloud(working, "picWorking"));
+    const std::vector<COLORREF> hidden = pixels_of(working.control("picGraph"));
+    EXPECT_EQ(std::ranges::count(hidden, RGB(0xC0, 0, 0)), 0) << "no marked point";
+    EXPECT_TRUE(IsWindowEnabled(working.control("cmdReveal")));
+    click(working.control("cmdReveal"));
+    EXPECT_NE(read_aloud(working, "picWorking").find(L"解："), std::wstring::npos);
+    EXPECT_GT(std::ranges::count(pixels_of(working.control("picGraph")), RGB(0xC0, 0, 0)), 0);
+}
+
+// 换一题 gives a practice exercise, says so in the title and leaves the main window.
+TEST_F(WorkingWindowTest, NextExerciseIsPracticeAndTheMainWindowsGoEndsIt) {
+    win32::WorkingWindow& working = open();
+    const std::string answer = text_of(get("Label4"));
+    click(working.control("cmdNext"));
+    EXPECT_EQ(text_of(working.handle()), "解题过程 — 一元二次方程（练习）");
+    EXPECT_EQ(text_of(working.control("lblPractice")), "本次练习：答对 0 题，共 1 题");
+    EXPECT_EQ(text_of(get("Label4")), answer);
+    click("Command1");
+    EXPECT_EQ(text_of(working.handle()), "解题过程 — 一元二次方程");
+}
+
 // At 96 DPI, and again at 192 DPI through the calls of Windows 7 and of Windows 10.
 class ResolutionWorking : public WorkingWindowTest {};
 
@@ -230,7 +273,7 @@ TEST_F(ResolutionWorking, TheSmallestSizeIsTheDesignedClientAtTheWindowsResoluti
     const int dpi = working.dpi();
     MINMAXINFO limits{};
     SendMessageW(working.handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    const RECT client{0, 0, ui::twips_to_pixels(11700, dpi), ui::twips_to_pixels(7320, dpi)};
+    const RECT client{0, 0, ui::twips_to_pixels(11700, dpi), ui::twips_to_pixels(8400, dpi)};
     const RECT outer =
         win32::frame_around(client, DWORD(GetWindowLongW(working.handle(), GWL_STYLE)),
                             DWORD(GetWindowLongW(working.handle(), GWL_EXSTYLE)), dpi);

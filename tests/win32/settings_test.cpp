@@ -76,7 +76,7 @@ TEST_F(RegistrySettingsTest, DamagedValuesGiveTheDefaultsAndAPlaceOnNoMonitorIsL
 TEST_F(RegistrySettingsTest, TheWindowComesBackWhereAndAsLargeAsItWasClosed) {
     win32::WorkingWindow* working = open_working();
     ASSERT_NE(working, nullptr);
-    SetWindowPos(working->handle(), nullptr, 40, 30, 900, 560, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(working->handle(), nullptr, 40, 30, 900, 700, SWP_NOZORDER | SWP_NOACTIVATE);
     click(working->control("cmdClose"));
     ASSERT_EQ(window.working_window(ui::Topic::Quadratic), nullptr);
     EXPECT_EQ(registry.read("QuadraticWorking/Right"), "940");
@@ -88,7 +88,7 @@ TEST_F(RegistrySettingsTest, TheWindowComesBackWhereAndAsLargeAsItWasClosed) {
     EXPECT_EQ(frame.left, 40);
     EXPECT_EQ(frame.top, 30);
     EXPECT_EQ(frame.right, 940);
-    EXPECT_EQ(frame.bottom, 590);
+    EXPECT_EQ(frame.bottom, 730);
 }
 
 } // namespace

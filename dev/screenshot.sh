@@ -2,7 +2,8 @@
 # Starts the built Vornix in a real window under Xvfb, types the first example
 # of each exercise, presses both GO buttons and saves docs/main-window.png,
 # docs/about-window.png, the two working windows on both their pages, the
-# quadratic's maximised at 200 %, and the first page of a worksheet key.
+# quadratic's maximised at 200 %, a wrong answer checked, practice, and the
+# first page of a worksheet key.
 # Run after the README's build command, as root on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -86,6 +87,23 @@ sleep 2 # the zoom's note fades
 import -window "$working" docs/working-zoomed.png
 echo "saved docs/working-zoomed.png"
 xdotool key ctrl+0 Escape
+
+# A wrong answer checked: x² − 3x + 1 = 0 by the formula, answered with −b
+# written as b; the slip named and its line marked.
+type_at 44 60 1
+type_at 156 60 -3
+type_at 252 60 1
+xdotool mousemove --window "$window" 400 96 click 1
+xdotool mousemove --window "$window" 184 124 click --repeat 2 --delay 80 1
+working=$(xdotool search --sync --name '解题过程 — 一元二次方程' | head -n 1)
+xdotool key alt+g alt+a
+xdotool type --delay 40 '(-3±√5)/2'
+xdotool key Return
+shoot_working '解题过程 — 一元二次方程' answer-diagnosed.png
+# Practice: 换一题 at level 1 of the method shown, its working hidden.
+xdotool key alt+y alt+1 alt+n
+shoot_working '解题过程 — 一元二次方程（练习）' practice.png
+xdotool key Escape
 
 # The first page of a worksheet key of six exercises, as its PDF shows it.
 sheet=$(mktemp -d)

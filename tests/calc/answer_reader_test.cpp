@@ -166,13 +166,17 @@ TEST(AnswerLength, CountsCharactersNotBytes) {
         fullwidth_ones += "１";
     }
     EXPECT_FALSE(read_answer(fullwidth_ones).problem);
-    EXPECT_EQ(read_answer(fullwidth_ones + "1").problem->kind, ReadProblem::Kind::TooLong);
+    const auto refused = read_answer(fullwidth_ones + "1").problem;
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind, ReadProblem::Kind::TooLong);
 }
 
 TEST(AnswerDepth, DeepBracketsRefusedNotRecursedInto) {
     const std::string deep = std::string(40, '(') + "1" + std::string(40, ')');
     const std::string shallow = std::string(30, '(') + "1" + std::string(30, ')');
-    EXPECT_EQ(read_answer(deep).problem->kind, ReadProblem::Kind::Unreadable);
+    const auto refused = read_answer(deep).problem;
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind, ReadProblem::Kind::Unreadable);
     EXPECT_FALSE(read_answer(shallow).problem);
 }
 

@@ -114,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
         Written{"root_in_denominator", "1/(1+√2)", "−1+√2"},
         Written{"fullwidth_fraction", "－３／２", "−3/2"}, Written{"unicode_minus", "−3", "−3"},
         Written{"decimal", "0.5", "1/2"}, Written{"fullwidth_point", "０．２５", "1/4"},
-        Written{"square_sign", "3²", "9"}, Written{"caret_square", "3^2", "9"},
-        Written{"brackets_both_widths", "（1+2）×[3]", "9"},
+        Written{"leading_zeros_not_octal", "007.50", "15/2"}, Written{"square_sign", "3²", "9"},
+        Written{"caret_square", "3^2", "9"}, Written{"brackets_both_widths", "（1+2）×[3]", "9"},
         Written{"products_of_roots", "√2·√3", "√6"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,6 +1,8 @@
 #include "answer_tokens.hpp"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 
 namespace vornix::calc::detail {
@@ -167,13 +169,13 @@ Token number_at(std::string_view entry, std::size_t& at) {
     Token t;
     t.kind = Kind::Number;
     t.begin = at;
-    Integer digits = 0;
+    std::string digits; // read as one whole number at the end, as the entry rule does
     std::size_t length = 0;
     bool after_point = false;
     for (;;) {
         const std::string_view rest = entry.substr(at);
         if (const int d = digit_at(rest, length); d >= 0) {
-            digits = digits * 10 + d;
+            digits.push_back(static_cast<char>('0' + d));
             at += length;
             t.decimals += after_point ? 1 : 0;
             continue;
@@ -191,7 +193,9 @@ Token number_at(std::string_view entry, std::size_t& at) {
     for (int place = 0; place < t.decimals; ++place) {
         scale *= 10;
     }
-    t.number = Exact(digits, scale);
+    // Boost reads a leading 0 as the mark of octal digits: it goes first.
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+    t.number = Exact(Integer(digits), scale);
     t.end = at;
     return t;
 }

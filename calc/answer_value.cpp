@@ -242,7 +242,12 @@ struct Written {
 Written written(const Surd& value) {
     Integer f = value.r;
     Exact n = value.q;
-    if (const auto parts = square_free(value.r)) {
+    // A radicand past any textbook's is written as it stands: proving it
+    // square-free would cost more than the whole check.
+    constexpr unsigned kLargestFactored = 200;
+    const auto parts = boost::multiprecision::msb(value.r) < kLargestFactored ? square_free(value.r)
+                                                                              : std::nullopt;
+    if (parts) {
         f = parts->free;
         n *= Exact(parts->square);
     }

@@ -66,6 +66,7 @@ std::vector<Surd> roots_of(const Exact& a, const Exact& b, const Exact& c);
 
 // Textbook writing, with "−" for minus: a fraction "−3/2", a root in
 // simplest form "(3−√5)/2", "2√2", "√2/2"; the pair p ± q√r as "(2±√10)/2".
+// A radicand of 200 bits or more keeps its square factors.
 std::string fraction_words(const Exact& value);
 std::string surd_text(const Surd& value);
 std::string plus_minus_text(const Surd& plus_root);

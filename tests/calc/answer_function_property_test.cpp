@@ -21,26 +21,8 @@ using vornix::calc::check_answer;
 using vornix::calc::Exercise;
 using vornix::calc::Mark;
 using vornix::calc::Page;
-using vornix::calc::Verdict;
 
 constexpr int kExercisesOfEachKind = 2000;
-
-std::string all_lines(const Verdict& v) {
-    std::string text;
-    for (const std::string& line : v.lines) {
-        text += line + "\n";
-    }
-    return text;
-}
-
-std::string named_cause(const Verdict& v) {
-    for (const std::string& line : v.lines) {
-        if (line.starts_with("可能的错因：")) {
-            return line;
-        }
-    }
-    return "";
-}
 
 void expect_mark(const Exercise& e, Page page, const std::string& answer, Mark mark,
                  const std::string& context) {

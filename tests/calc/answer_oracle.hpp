@@ -3,6 +3,8 @@
 // definitions with Boost's rationals, and written as a student writes them.
 #pragma once
 
+#include "answer.hpp"
+
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include <algorithm>
@@ -16,6 +18,26 @@ namespace answer_oracle {
 
 using Rational = boost::multiprecision::cpp_rational;
 using Integer = boost::multiprecision::cpp_int;
+using vornix::calc::Verdict;
+
+// The verdict's lines, for a failure's message.
+inline std::string all_lines(const Verdict& v) {
+    std::string text;
+    for (const std::string& line : v.lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+// The line naming a slip, or "" when there is none.
+inline std::string named_cause(const Verdict& v) {
+    for (const std::string& line : v.lines) {
+        if (line.starts_with("可能的错因：")) {
+            return line;
+        }
+    }
+    return "";
+}
 
 inline std::string text(const Rational& v) {
     return v.str();

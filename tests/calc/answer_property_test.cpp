@@ -24,27 +24,8 @@ using vornix::calc::Exercise;
 using vornix::calc::Mark;
 using vornix::calc::Method;
 using vornix::calc::Page;
-using vornix::calc::Verdict;
 
 constexpr int kExercisesOfEachKind = 2000;
-
-std::string all_lines(const Verdict& v) {
-    std::string text;
-    for (const std::string& line : v.lines) {
-        text += line + "\n";
-    }
-    return text;
-}
-
-// The slip named, or "" when there is no "可能的错因" line.
-std::string named_cause(const Verdict& v) {
-    for (const std::string& line : v.lines) {
-        if (line.starts_with("可能的错因：")) {
-            return line;
-        }
-    }
-    return "";
-}
 
 #define EXPECT_MARK(verdict, expected, context)                                                    \
     EXPECT_EQ((verdict).mark, expected) << (context) << "\n" << all_lines(verdict)

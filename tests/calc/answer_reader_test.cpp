@@ -114,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
         Written{"root_in_denominator", "1/(1+√2)", "−1+√2"},
         Written{"fullwidth_fraction", "－３／２", "−3/2"}, Written{"unicode_minus", "−3", "−3"},
         Written{"decimal", "0.5", "1/2"}, Written{"fullwidth_point", "０．２５", "1/4"},
-        Written{"square_sign", "3²", "9"}, Written{"caret_square", "3^2", "9"},
-        Written{"brackets_both_widths", "（1+2）×[3]", "9"},
+        Written{"leading_zeros_not_octal", "007.50", "15/2"}, Written{"square_sign", "3²", "9"},
+        Written{"caret_square", "3^2", "9"}, Written{"brackets_both_widths", "（1+2）×[3]", "9"},
         Written{"products_of_roots", "√2·√3", "√6"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -166,13 +166,17 @@ TEST(AnswerLength, CountsCharactersNotBytes) {
         fullwidth_ones += "１";
     }
     EXPECT_FALSE(read_answer(fullwidth_ones).problem);
-    EXPECT_EQ(read_answer(fullwidth_ones + "1").problem->kind, ReadProblem::Kind::TooLong);
+    const auto refused = read_answer(fullwidth_ones + "1").problem;
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind, ReadProblem::Kind::TooLong);
 }
 
 TEST(AnswerDepth, DeepBracketsRefusedNotRecursedInto) {
     const std::string deep = std::string(40, '(') + "1" + std::string(40, ')');
     const std::string shallow = std::string(30, '(') + "1" + std::string(30, ')');
-    EXPECT_EQ(read_answer(deep).problem->kind, ReadProblem::Kind::Unreadable);
+    const auto refused = read_answer(deep).problem;
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind, ReadProblem::Kind::Unreadable);
     EXPECT_FALSE(read_answer(shallow).problem);
 }
 

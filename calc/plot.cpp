@@ -74,8 +74,9 @@ LabelPoint vertex_point(const QuadraticNumbers& n) {
 }
 
 // "A，顶点 (1, 0)，最小值 0", with its shorter forms, each narrower than the
-// one before: "A，顶点 (1, 0)", "顶点 (1, 0)", "A，顶点", then the letter
-// alone, or "顶点" where there is none.
+// one before: "A，顶点 (1, 0)", "A，顶点" (the letters that name the point
+// go last: the coordinates can be read off the grid), "顶点 (1, 0)", then
+// the letter alone, or "顶点" where there is none.
 PlotMark vertex_mark(const QuadraticNumbers& n, std::string_view extremum) {
     const std::string letters = vertex_letters(n, -n.b / (2 * n.a));
     const LabelPoint point = vertex_point(n);
@@ -87,7 +88,7 @@ PlotMark vertex_mark(const QuadraticNumbers& n, std::string_view extremum) {
     PlotMark m = mark(-n.b / (2 * n.a), -n.delta / (4 * n.a), joined({letters, vertex, value}));
     const std::string bare = letters.empty() ? "顶点" : letters.substr(0, 1);
     m.shorter = narrowing(
-        m.label, {joined({letters, vertex}), vertex, joined({letters, "顶点"}), letters, bare});
+        m.label, {joined({letters, vertex}), joined({letters, "顶点"}), vertex, letters, bare});
     return m;
 }
 

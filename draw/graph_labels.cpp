@@ -30,7 +30,7 @@ SceneText Labels::measured(std::string text, Ink ink) const {
     return {{}, std::move(text), points, extent, ink};
 }
 
-void Labels::keep_clear_of(const std::vector<Point>& points, double clearance) {
+void Labels::add_runs(std::vector<Run>& runs, const std::vector<Point>& points, double clearance) {
     for (std::size_t first = 0; first + 1 < points.size(); first += kRunSegments) {
         const std::size_t last = std::min(first + kRunSegments, points.size() - 1);
         Run run{{points[first].x, points[first].y, points[first].x, points[first].y},
@@ -41,7 +41,7 @@ void Labels::keep_clear_of(const std::vector<Point>& points, double clearance) {
             run.bounds = {std::min(run.bounds.left, p.x), std::min(run.bounds.top, p.y),
                           std::max(run.bounds.right, p.x), std::max(run.bounds.bottom, p.y)};
         }
-        runs_.push_back(std::move(run));
+        runs.push_back(std::move(run));
     }
 }
 
@@ -51,7 +51,9 @@ void Labels::keep_clear_of_scene() {
     const double margin = canvas_.scale() * 1.5;
     for (const SceneLines& lines : scene_.lines) {
         if (lines.ink == Ink::Curve || lines.ink == Ink::Guide) {
-            keep_clear_of(lines.points, lines.width / 2 + margin);
+            add_runs(runs_, lines.points, lines.width / 2 + margin);
+        } else if (lines.ink == Ink::Axis) {
+            add_runs(axes_, lines.points, lines.width / 2 + margin);
         }
     }
     for (const Point& dot : scene_.dots) {
@@ -62,9 +64,8 @@ void Labels::keep_clear_of_scene() {
     }
 }
 
-bool Labels::covers_lines(const SceneText& label) const {
-    const Box text = box_of(label, 0);
-    for (const Run& run : runs_) {
+bool Labels::covers(const std::vector<Run>& runs, const Box& text) {
+    for (const Run& run : runs) {
         const Box reach{text.left - run.clearance, text.top - run.clearance,
                         text.right + run.clearance, text.bottom + run.clearance};
         if (!boxes_meet(reach, run.bounds)) {
@@ -76,11 +77,23 @@ bool Labels::covers_lines(const SceneText& label) const {
             }
         }
     }
+    return false;
+}
+
+bool Labels::covers_lines(const SceneText& label) const {
+    const Box text = box_of(label, 0);
+    if (covers(runs_, text)) {
+        return true;
+    }
     return std::ranges::any_of(dots_, [&](const Dot& dot) {
         const double dx = std::max({text.left - dot.centre.x, 0.0, dot.centre.x - text.right});
         const double dy = std::max({text.top - dot.centre.y, 0.0, dot.centre.y - text.bottom});
         return std::hypot(dx, dy) < dot.clearance;
     });
+}
+
+bool Labels::covers_axes(const SceneText& label) const {
+    return covers(axes_, box_of(label, 0));
 }
 
 bool Labels::inside_plot(const SceneText& label) const {
@@ -89,9 +102,9 @@ bool Labels::inside_plot(const SceneText& label) const {
            box.bottom <= scene_.bottom;
 }
 
-// With a little room between, so that two texts never touch.
+// With room between, so that two texts never touch nor read as one.
 bool Labels::overlap(const SceneText& a, const SceneText& b) const {
-    const double room = s_;
+    const double room = 3 * s_;
     return boxes_meet(box_of(a, room), box_of(b, room));
 }
 
@@ -170,23 +183,25 @@ std::vector<Point> Labels::places_near(const SceneText& label, Point at) const {
 }
 
 bool Labels::place_near(const std::vector<std::string>& forms, Point at, Ink ink, bool always) {
-    if (forms.empty()) {
-        return false;
-    }
+    // A form is tried clear of everything, beside the axes first; then,
+    // for a label that must be there, over tick labels, which give way;
+    // only then a shorter form.
     for (const std::string& form : forms) {
         SceneText label = measured(form, ink);
-        for (const Point& place : places_near(label, at)) {
-            label.baseline_left = place;
-            if (place_if_clear(label)) {
-                return true;
+        const std::vector<Point> places = places_near(label, at);
+        for (const bool beside_axes : {true, false}) {
+            for (const Point& place : places) {
+                label.baseline_left = place;
+                if ((!beside_axes || !covers_axes(label)) && place_if_clear(label)) {
+                    return true;
+                }
             }
         }
+        if (always && settle(label, places)) {
+            return true;
+        }
     }
-    if (!always) {
-        return false;
-    }
-    SceneText shortest = measured(forms.back(), ink);
-    return settle(shortest, places_near(shortest, at));
+    return false;
 }
 
 } // namespace vornix::draw::detail

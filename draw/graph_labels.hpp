@@ -35,8 +35,8 @@ class Labels {
 
     // A label beside a point: the first form of `forms` (best first) that
     // has a clear place near it, the four corners first, then rings further
-    // out. Else, when `always`, the last form at the first of those places
-    // where only tick labels lie, which give way. Returns whether placed.
+    // out; when `always`, a form may also take a place where only tick labels
+    // lie, which give way, before a shorter one is tried. Returns whether placed.
     bool place_near(const std::vector<std::string>& forms, Point at, Ink ink, bool always = true);
     bool place_near(const std::string& text, Point at, Ink ink, bool always = true) {
         return place_near(std::vector<std::string>{text}, at, ink, always);
@@ -59,14 +59,20 @@ class Labels {
 
     bool overlap(const SceneText& a, const SceneText& b) const;
     bool fits(const SceneText& label) const;
+    // Whether the text's patch would interrupt an axis: allowed, but a
+    // place beside them is taken first.
+    bool covers_axes(const SceneText& label) const;
+    static bool covers(const std::vector<Run>& runs, const Box& text);
     bool settle(SceneText& label, const std::vector<Point>& places);
     std::vector<Point> places_near(const SceneText& label, Point at) const;
-    void keep_clear_of(const std::vector<Point>& points, double clearance);
+    static void add_runs(std::vector<Run>& runs, const std::vector<Point>& points,
+                         double clearance);
 
     Scene& scene_;
     Canvas& canvas_;
     double s_;
     std::vector<Run> runs_;
+    std::vector<Run> axes_;
     std::vector<Dot> dots_;
 };
 

@@ -23,6 +23,7 @@ constexpr Real kEqualUnitsRatio = 10;
 struct TickLabel {
     SceneText label;
     Point other_side;
+    bool horizontal; // on the x axis
 };
 
 class SceneBuilder {
@@ -170,7 +171,8 @@ class SceneBuilder {
             if (value == 0 && axis_x() == 0 && axis_y() == 0) {
                 continue; // the origin is named O
             }
-            TickLabel tick{labels_.measured(detail::tick_text(value, step), Ink::Text), {}};
+            TickLabel tick{
+                labels_.measured(detail::tick_text(value, step), Ink::Text), {}, horizontal};
             const TextExtent& extent = tick.label.extent;
             if (horizontal) {
                 const double x = px(value) - extent.width / 2;
@@ -190,11 +192,13 @@ class SceneBuilder {
 
     // A tick label the curve, a guide, an arrow or a point would run through
     // goes to the other side of its axis, or else is left out: the grid
-    // line still shows where its tick is.
+    // line still shows where its tick is. One at the plot's edge moves in
+    // along its axis, up to half its size, rather than leave the plot.
     void settle_tick_labels() {
         for (TickLabel& tick : ticks_) {
             for (const Point& place : {tick.label.baseline_left, tick.other_side}) {
                 tick.label.baseline_left = place;
+                tick.label.baseline_left = nudged_in(tick.label, tick.horizontal);
                 if (labels_.inside_plot(tick.label) && !labels_.covers_lines(tick.label) &&
                     !labels_.on_text(tick.label)) {
                     scene_.tick_labels.push_back(std::move(tick.label));
@@ -202,6 +206,29 @@ class SceneBuilder {
                 }
             }
         }
+    }
+
+    Point nudged_in(const SceneText& label, bool horizontal) const {
+        Point at = label.baseline_left;
+        if (horizontal) {
+            const double room = label.extent.width / 2;
+            if (at.x < scene_.left && scene_.left - at.x <= room) {
+                at.x = scene_.left;
+            } else if (const double over = at.x + label.extent.width - scene_.right;
+                       over > 0 && over <= room) {
+                at.x -= over;
+            }
+        } else {
+            const double room = (label.extent.ascent + label.extent.descent) / 2;
+            if (const double over = scene_.top - (at.y - label.extent.ascent);
+                over > 0 && over <= room) {
+                at.y += over;
+            } else if (const double under = at.y + label.extent.descent - scene_.bottom;
+                       under > 0 && under <= room) {
+                at.y -= under;
+            }
+        }
+        return at;
     }
 
     bool crowded(const std::vector<TickLabel>& labels, bool horizontal) const {

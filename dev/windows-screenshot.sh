@@ -4,7 +4,9 @@
 # keyboard and saves docs/windows-main-window.png, then opens the About window
 # and saves docs/windows-about-window.png, then the quadratic's working window,
 # docs/windows-working.png, its 函数的性质 page for 2x² − 4x − 3,
-# docs/windows-function.png, the High Contrast Black picture,
+# docs/windows-function.png, a wrong answer checked on the first page,
+# docs/windows-answer-diagnosed.png, a practice exercise,
+# docs/windows-practice.png, the High Contrast Black picture,
 # docs/windows-high-contrast.png, and on a larger desktop the working window
 # maximised at 200 %, docs/windows-working-large.png. Run after dev/windows.sh,
 # as root.
@@ -50,7 +52,7 @@ keys Escape
 xdotool mousemove 37 73 click 1
 keys alt+Return
 sleep 1.5
-shoot windows-working.png 786x514+0+0
+shoot windows-working.png 786x594+0+0
 
 # The function's page of 2x² − 4x − 3: Esc closes the working window, the
 # entries are typed over, Alt+Enter opens it again and Alt+H turns the page.
@@ -62,8 +64,25 @@ keys alt+Return
 sleep 1.5
 keys alt+h
 sleep 1
-shoot windows-function.png 786x514+0+0
+shoot windows-function.png 786x594+0+0
 keys alt+j # the next window opens on 解方程 again
+
+# x² − 3x + 1 = 0 by the formula, answered with −b written as b: the slip
+# named and its line marked; then 换一题 at level 1.
+keys Escape
+sleep 0.5
+retype 37 73 1; retype 149 73 -3; retype 245 73 1; keys Return
+keys alt+Return
+sleep 1.5
+keys alt+g alt+a
+text 'x1=(-3-sqrt5)/2, x2=(-3+sqrt5)/2'
+keys Return
+sleep 1
+shoot windows-answer-diagnosed.png 786x594+0+0
+keys alt+1 alt+n
+sleep 1
+shoot windows-practice.png 786x594+0+0
+keys Escape
 
 # High Contrast Black: the windows as the High Contrast test paints them
 # (Wine never turns High Contrast on itself), side by side.

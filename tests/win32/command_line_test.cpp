@@ -100,8 +100,7 @@ TEST_F(ExportTest, ABadEntryIsNamedWithExitCode2AndNothingIsWritten) {
 // A typing slip in a number, and an option not understood, each in one line
 // on the error stream, with exit code 2 and nothing written.
 TEST_F(ExportTest, ASlipInANumberOrAnUnknownOptionIsRefusedInOneLine) {
-    const Finished slip =
-        run(L"--export \"" + in_folder(L"key.svg") + L"\" --quadratic 1 -3O 2");
+    const Finished slip = run(L"--export \"" + in_folder(L"key.svg") + L"\" --quadratic 1 -3O 2");
     EXPECT_EQ(slip.exit_code, 2u);
     EXPECT_EQ(slip.error,
               "vornix: 第 1 题（--quadratic 1 -3O 2）：“-3O” 不是一个数 / is not a number\n");

@@ -147,6 +147,11 @@ TEST_F(WorkingWindowTest, ArrowsOnTheGraphTraceTheCurveAndAScreenReaderHearsTheP
     EXPECT_EQ(GetFocus(), graph) << "the arrow stays on the graph";
     EXPECT_TRUE(read_aloud(working, "picGraph").starts_with(L"曲线上的点 ("))
         << sysinfo::utf8(read_aloud(working, "picGraph"));
+    const std::wstring right = read_aloud(working, "picGraph");
+    EXPECT_TRUE(key(working.handle(), graph, WM_KEYDOWN, VK_LEFT));
+    EXPECT_NE(read_aloud(working, "picGraph"), right) << "← moves it back";
+    EXPECT_TRUE(key(working.handle(), graph, WM_KEYDOWN, VK_RIGHT));
+    EXPECT_EQ(read_aloud(working, "picGraph"), right) << "and → to where it was";
 }
 
 TEST_F(WorkingWindowTest, CtrlPAndCtrlSHandTheShownPageToThePrinterAndTheFile) {

@@ -76,13 +76,13 @@ TEST_F(RegistrySettingsTest, DamagedValuesGiveTheDefaultsAndAPlaceOnNoMonitorIsL
 // A text value that is no zoom step reaches the rule that gives 100 %, as a
 // step does its own; 先做后看 and the level come back as kept.
 TEST_F(RegistrySettingsTest, AStoredZoomOffTheStepsGivesTheFirstAndTheChoicesComeBack) {
-    for (const auto& [stored, zoom] : {std::pair{L"175", 100}, std::pair{L"250", 250}}) {
-        put_text(L"Zoom", stored);
-        put_text(L"Hide", L"1");
-        put_text(L"Level", L"3");
+    for (const auto& [stored, zoom] : {std::pair{"175", 100}, std::pair{"250", 250}}) {
+        registry.write("QuadraticWorking/Zoom", stored);
+        registry.write("QuadraticWorking/Hide", "1");
+        registry.write("QuadraticWorking/Level", "3");
         win32::WorkingWindow* working = open_working();
         ASSERT_NE(working, nullptr);
-        EXPECT_EQ(working->form().zoom(), zoom) << sysinfo::utf8(stored);
+        EXPECT_EQ(working->form().zoom(), zoom) << stored;
         EXPECT_EQ(SendMessageW(working->control("chkHide"), BM_GETCHECK, 0, 0), BST_CHECKED);
         EXPECT_EQ(SendMessageW(working->control("optLevel3"), BM_GETCHECK, 0, 0), BST_CHECKED);
         click(working->control("cmdClose"));

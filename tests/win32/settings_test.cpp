@@ -21,9 +21,10 @@ class RegistrySettingsTest : public Win32Test {
     }
     ~RegistrySettingsTest() override { RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str()); }
 
-    static void put(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
+    // A value of any type where the program's store looks for the window's choices.
+    void put(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
         HKEY key = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VornixTest\\QuadraticWorking", 0, nullptr, 0,
+        RegCreateKeyExW(HKEY_CURRENT_USER, (root + L"\\QuadraticWorking").c_str(), 0, nullptr, 0,
                         KEY_SET_VALUE, nullptr, &key, nullptr);
         RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), bytes);
         RegCloseKey(key);

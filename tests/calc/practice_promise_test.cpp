@@ -9,13 +9,16 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
 using boost::multiprecision::cpp_int;
-using boost::multiprecision::cpp_rational;
+// Plain values: expression templates cost more than they save on numbers this small.
+using cpp_rational = boost::multiprecision::number<boost::multiprecision::cpp_rational_backend,
+                                                   boost::multiprecision::et_off>;
 using vornix::calc::Exercise;
 using vornix::calc::Method;
 using vornix::calc::PracticeExercise;
@@ -175,6 +178,10 @@ struct KindLevel {
     PracticeKind kind;
     int level;
 };
+
+void PrintTo(const KindLevel& t, std::ostream* out) {
+    *out << kind_name(t.kind) << " level " << t.level;
+}
 
 std::string exercise_promise(const KindLevel& t, const Numbers& n) {
     switch (t.kind) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <map>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -34,6 +35,10 @@ std::string joined(const std::vector<PracticeExercise>& set) {
         }
     }
     return text;
+}
+
+void PrintTo(const Sample& row, std::ostream* out) {
+    *out << row.name;
 }
 
 class SameOnEveryPlatform : public testing::TestWithParam<Sample> {};
@@ -135,6 +140,10 @@ struct Refused {
     std::size_t count;
 };
 
+void PrintTo(const Refused& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class PracticeRefuses : public testing::TestWithParam<Refused> {};
 
 TEST_P(PracticeRefuses, WithInvalidArgument) {
@@ -163,6 +172,10 @@ struct Practised {
     PracticeExercise exercise;
     std::optional<Method> method;
 };
+
+void PrintTo(const Practised& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class PracticeMethod : public testing::TestWithParam<Practised> {};
 

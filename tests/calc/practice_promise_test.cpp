@@ -97,8 +97,6 @@ bool irrational_formula(const Numbers& n) {
 }
 
 // Each promise says what it found wrong, or nothing.
-using Promise = std::function<std::string(const Numbers&)>;
-
 std::string factor_promise(int level, const Numbers& n) {
     if (!rational_roots(n)) {
         return "roots not rational";

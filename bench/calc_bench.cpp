@@ -1,5 +1,6 @@
 // Figures for the calculation core: run build/bench/vornix_calc_bench.
 #include "calc.hpp"
+#include "practice.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -96,6 +97,23 @@ void ExactLine34Digits(benchmark::State& state) {
     }
 }
 BENCHMARK(ExactLine34Digits)->Unit(benchmark::kMillisecond);
+
+// A worksheet's worth of exercises, the most a set may hold, for each kind
+// and level: the exercises alone, without their working.
+void MakeExercises200(benchmark::State& state) {
+    const auto kind = static_cast<PracticeKind>(state.range(0));
+    const auto level = static_cast<int>(state.range(1));
+    const std::size_t count = practice_capacity(kind, level);
+    std::uint64_t seed = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(make_exercises(kind, level, ++seed, count));
+    }
+    state.SetLabel(std::string(kind_name(kind)) + " level " + std::to_string(level) + ", " +
+                   std::to_string(count) + " exercises");
+}
+BENCHMARK(MakeExercises200)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 5, 1), {1, 2, 3}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

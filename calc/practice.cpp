@@ -28,6 +28,11 @@ constexpr std::size_t kMonicIntegerRoots = 18 + 9 + 162;
 
 constexpr std::size_t kBlock = 4;
 
+// Far more draws than a place of a set within its capacity ever needs (the
+// last of factor level 1's 189 takes some 250): a pool too small for its set
+// is a fault to report, not a reason to draw for ever.
+constexpr int kMostDraws = 100'000;
+
 void check_level(int level) {
     if (level < 1 || level > 3) {
         throw std::invalid_argument("practice level must be 1, 2 or 3");
@@ -133,7 +138,10 @@ std::vector<PracticeExercise> make_exercises(PracticeKind kind, int level, std::
     std::set<std::string> seen;
     for (const Role role : plan(kind, count, random)) {
         detail::Draft next = draft(role, level, random);
-        while (!seen.insert(next.identity).second) {
+        for (int draws = 1; !seen.insert(next.identity).second; ++draws) {
+            if (draws == kMostDraws) {
+                throw std::logic_error("practice: fewer different exercises than asked for");
+            }
             next = draft(role, level, random);
         }
         exercises.push_back(std::move(next.exercise));

@@ -23,10 +23,14 @@ namespace vornix::calc {
 //   like 2x−1). 3: decimal coefficients that, multiplied by 10, give level 2.
 // - Square (配方法), real roots. 1: a = 1, b even. 2: a ≠ 1 and b even, so the
 //   working makes a = 1 first. 3: b odd.
-// - Formula (公式法), real roots: in every four exercises at most one has
-//   rational roots, and in every eight one has Δ = 0; wider ranges by level.
-// - Mixed: Factor, Square and Formula of the level shuffled, each four
-//   exercises holding one of each, and now and then Δ < 0.
+// - Formula (公式法), real roots, in groups of four from the first: a full
+//   group has one exercise with rational roots at a random place (Δ = 0 in
+//   the first, third, … group, two different roots in the others), the rest
+//   and a short last group irrational ones; the numbers grow with the level.
+// - Mixed, in groups of four from the first, shuffled: one each of Factor,
+//   Square and Formula (irrational) of the level, and a fourth with Δ < 0
+//   half of the time, else one of the three again. A short last group is the
+//   start of its shuffle.
 // - Function (函数的性质) y = ax² + bx + c. 1: integer vertex off the y axis,
 //   a from ±1 to ±3. 2: a fraction in the vertex. 3: decimal coefficients.
 // - Line (待定系数法), two points sharing neither x nor y. 1: integer points,
@@ -62,8 +66,10 @@ std::size_t practice_capacity(PracticeKind kind, int level);
 // different equation (2x²−4x+2=0 repeats x²−2x+1=0), function, or pair of
 // points (in either order). Every exercise evaluates (evaluate_quadratic or
 // evaluate_line) to Outcome::Solved, and its workings include the kind's
-// method. Throws std::invalid_argument when level is outside 1..3 or count
-// outside 1..practice_capacity(kind, level).
+// method (for Factor, the one a teacher picks). Throws std::invalid_argument
+// when level is outside 1..3 or count outside 1..practice_capacity(kind,
+// level); std::logic_error if a kind could not make `count` different
+// exercises, which the capacity rules out.
 std::vector<PracticeExercise> make_exercises(PracticeKind kind, int level, std::uint64_t seed,
                                              std::size_t count);
 

@@ -7,13 +7,13 @@
 
 #include <array>
 #include <map>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
 using vornix::calc::make_exercises;
-using vornix::calc::Method;
 using vornix::calc::PracticeExercise;
 using vornix::calc::PracticeKind;
 
@@ -34,6 +34,10 @@ std::string joined(const std::vector<PracticeExercise>& set) {
         }
     }
     return text;
+}
+
+void PrintTo(const Sample& row, std::ostream* out) {
+    *out << row.name;
 }
 
 class SameOnEveryPlatform : public testing::TestWithParam<Sample> {};
@@ -135,6 +139,10 @@ struct Refused {
     std::size_t count;
 };
 
+void PrintTo(const Refused& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class PracticeRefuses : public testing::TestWithParam<Refused> {};
 
 TEST_P(PracticeRefuses, WithInvalidArgument) {
@@ -150,49 +158,5 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"over_200", PracticeKind::Function, 1, 201},
                     Refused{"factor_1_over_its_189_equations", PracticeKind::Factor, 1, 190}),
     [](const testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
-
-TEST(PracticeSets, SameSeedSameSetOtherSeedOtherSet) {
-    const auto set = make_exercises(PracticeKind::Mixed, 2, 77, 12);
-    EXPECT_EQ(joined(make_exercises(PracticeKind::Mixed, 2, 77, 12)), joined(set));
-    EXPECT_NE(joined(make_exercises(PracticeKind::Mixed, 2, 78, 12)), joined(set));
-}
-
-struct Practised {
-    const char* name;
-    PracticeKind kind;
-    PracticeExercise exercise;
-    std::optional<Method> method;
-};
-
-class PracticeMethod : public testing::TestWithParam<Practised> {};
-
-TEST_P(PracticeMethod, IsTheKindsOrTheTeachersPick) {
-    const Practised& p = GetParam();
-    EXPECT_EQ(vornix::calc::practice_method(p.kind, p.exercise), p.method);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Exercises, PracticeMethod,
-    testing::Values(
-        Practised{"factor_whatever_the_numbers",
-                  PracticeKind::Factor,
-                  {false, {"1", "-8", "1"}},
-                  Method::Factoring},
-        Practised{"mixed_rational_roots",
-                  PracticeKind::Mixed,
-                  {false, {"1", "-3", "2"}},
-                  Method::Factoring},
-        Practised{"mixed_a_1_b_even",
-                  PracticeKind::Mixed,
-                  {false, {"1", "-8", "1"}},
-                  Method::CompletingSquare},
-        Practised{
-            "mixed_otherwise", PracticeKind::Mixed, {false, {"2", "-4", "-3"}}, Method::Formula},
-        Practised{"mixed_no_equation", PracticeKind::Mixed, {false, {"0", "0", "1"}}, std::nullopt},
-        Practised{
-            "mixed_given_a_line", PracticeKind::Mixed, {true, {"0", "1", "2", "5"}}, std::nullopt},
-        Practised{"function", PracticeKind::Function, {false, {"1", "-2", "1"}}, std::nullopt},
-        Practised{"line", PracticeKind::Line, {true, {"0", "1", "2", "5"}}, std::nullopt}),
-    [](const testing::TestParamInfo<Practised>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -39,7 +39,8 @@ bool at_least_power(const Integer& num, const Integer& den, long long exponent) 
                          : num * power_of_ten(-exponent) >= den;
 }
 
-// The exponent E with 10^E <= value < 10^(E+1), for a positive value.
+} // namespace
+
 long long decimal_exponent(const Exact& value) {
     const Integer& num = numerator(value);
     const Integer& den = denominator(value);
@@ -53,6 +54,8 @@ long long decimal_exponent(const Exact& value) {
     }
     return estimate;
 }
+
+namespace {
 
 // num/den * 10^exponent rounded half away from zero, for positive num and den.
 // Whole numbers only: a scaled fraction would be reduced first, at the cost of

@@ -66,6 +66,9 @@ void check_range(const Exact& value);
 // display form (plain below 10^digits, else in E notation).
 std::string show_exact(const Exact& value, int digits = 15);
 
+// The exponent E with 10^E <= value < 10^(E+1), for a positive value.
+long long decimal_exponent(const Exact& value);
+
 // Square root of a non-negative value: exact when it is rational, otherwise
 // correct to well over 30 significant digits.
 Exact square_root(const Exact& value);
@@ -112,6 +115,14 @@ std::string line_answer(const LineNumbers& numbers);
 // The exact forms of solved exercises.
 ExactQuadratic exact_quadratic_of(const QuadraticNumbers& numbers);
 ExactLine exact_line_of(const LineNumbers& numbers);
+
+// What one GO read and found, kept with its Exercise: the quadratic's
+// numbers with their exact form (where solved), or the line's.
+struct ExerciseNumbers {
+    std::optional<QuadraticNumbers> quadratic;
+    std::optional<ExactQuadratic> exact; // a solved quadratic
+    std::optional<LineNumbers> line;
+};
 
 // "-5/4", "3"; a number past 20 digits as its rounded decimal after "≈".
 std::string fraction_text(const Exact& value);

@@ -31,6 +31,9 @@ Exercise evaluate_quadratic(std::string_view a, std::string_view b, std::string_
     const detail::QuadraticNumbers n = detail::read_quadratic(a, b, c);
     Exercise exercise;
     exercise.outcome = n.outcome;
+    auto numbers = std::make_shared<detail::ExerciseNumbers>();
+    numbers->quadratic = n;
+    exercise.numbers = numbers;
     if (n.outcome == Outcome::NoEquation) {
         // No equation to solve, but y = c is still a function to study.
         exercise.explanation = "因为 a=0 且 b=0，方程里已经没有未知数 x，所以没有可以解的方程.";
@@ -47,6 +50,7 @@ Exercise evaluate_quadratic(std::string_view a, std::string_view b, std::string_
     }
     exercise.answer = detail::quadratic_answer(n);
     const ExactQuadratic exact = detail::exact_quadratic_of(n);
+    numbers->exact = exact;
     exercise.exact = exact.text;
     exercise.statement = detail::quadratic_statement(n);
     exercise.workings = detail::quadratic_workings(n, exact, exercise.default_working);
@@ -60,6 +64,9 @@ Exercise evaluate_line(std::string_view x1, std::string_view y1, std::string_vie
     const detail::LineNumbers n = detail::read_line(x1, y1, x2, y2);
     Exercise exercise;
     exercise.outcome = n.outcome;
+    auto numbers = std::make_shared<detail::ExerciseNumbers>();
+    numbers->line = n;
+    exercise.numbers = std::move(numbers);
     if (n.outcome == Outcome::OutOfRange) {
         exercise.explanation = kOutOfRange;
         exercise.plot.note = kNothingToDraw;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -104,6 +105,10 @@ struct Plot {
     std::string base_equation; // "y=2x²"
     std::vector<std::array<PlotPoint, 2>> arrows;
     std::vector<PlotPoint> region;
+
+    // Points the view keeps in sight without drawing them: where the marks a
+    // student is still to find lie, so that hiding them moves nothing.
+    std::vector<PlotPoint> kept_in_view;
 };
 
 // 函数的性质: the exercise's function studied as a function (the quadratic
@@ -116,6 +121,15 @@ struct FunctionPage {
     std::string explanation;
     Plot plot;
 };
+
+// The two pages of the working window: the exercise solved (解方程, 求解析式)
+// and its function studied (函数的性质).
+enum class Page { Solve, Function };
+
+namespace detail {
+// The exact numbers of one GO, read once; defined in exact.hpp.
+struct ExerciseNumbers;
+} // namespace detail
 
 // What a GO of one exercise came to.
 enum class Outcome {
@@ -141,6 +155,9 @@ struct Exercise {
     Plot plot;
     // The other page of the working window, from the same numbers.
     FunctionPage function;
+    // The numbers everything above was computed from, shared by the copies
+    // of this exercise, for the answer checker; null in a default Exercise.
+    std::shared_ptr<const detail::ExerciseNumbers> numbers;
 };
 
 // The quadratic exercise for the entry texts of a, b and c. Never raises.

@@ -9,19 +9,12 @@
 namespace vornix::calc::detail {
 namespace {
 
-// "y=2x−1"; "y≈…" where a number is rounded.
-Formula line_equation(Results& results, const Exact& k, const Exact& b) {
-    const bool exact = short_fraction(k) && short_fraction(b);
-    return Line() << "y" << (exact ? "=" : "≈")
-                  << polynomial(kNoTerm, results.coefficient(k), results.coefficient(b));
-}
-
 Formula point(Results& results, const Exact& x, const Exact& y) {
     return Line() << "(" << results.value(x) << ", " << results.value(y) << ")";
 }
 
-Formula direction(Results& results, const Exact& k) {
-    return Line() << "解：因为 k" << results.equals(k)
+Formula direction(Results& results, const Exact& k, bool first) {
+    return Line() << (first ? "解：因为 k" : "因为 k") << results.equals(k)
                   << (sign_of(k) > 0 ? ">0，所以 y 随 x 的增大而增大."
                                      : "<0，所以 y 随 x 的增大而减小.");
 }
@@ -93,8 +86,16 @@ FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formul
                             << (sign_of(b) == 0 ? "." : "及与坐标轴围成的三角形的面积.");
     const Exact crossing = -b / k; // with the x axis
     Results results;
-    page.lines.reserve(6);
-    page.lines.push_back(direction(results, k));
+    page.lines.reserve(7);
+    // Decimals are turned into fractions in a line of their own, as the
+    // parabola's page turns them.
+    const Formula fractions = polynomial(kNoTerm, coefficient_of(k), coefficient_of(b));
+    const bool converted = short_fraction(k) && short_fraction(b) &&
+                           linear_text(function) != "y=" + linear_text(fractions);
+    if (converted) {
+        page.lines.push_back(Line() << "解：" << function << "=" << fractions << ".");
+    }
+    page.lines.push_back(direction(results, k, !converted));
     if (sign_of(b) == 0) {
         page.lines.push_back(proportional(results, k));
     } else {
@@ -112,9 +113,7 @@ FunctionPage straight_line_function(const Exact& k, const Exact& b, const Formul
 }
 
 FunctionPage line_function(const LineNumbers& numbers, Plot plot) {
-    Results unreported;
-    return straight_line_function(numbers.k, numbers.b,
-                                  line_equation(unreported, numbers.k, numbers.b), std::move(plot));
+    return straight_line_function(numbers.k, numbers.b, solved_line(numbers), std::move(plot));
 }
 
 } // namespace vornix::calc::detail

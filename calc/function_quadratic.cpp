@@ -131,10 +131,15 @@ void add_completed_square(std::vector<Formula>& lines, const Parabola& p) {
     lines.push_back(std::move(last) << ".");
 }
 
+// The axis of a parabola with b = 0 is the y axis itself, and the textbook says so.
 Formula vertex_line(Results& results, const Parabola& p) {
-    return Line() << (p.exact_page ? "所以抛物线的顶点是 (" : "抛物线的顶点是 (")
-                  << results.value(p.h) << ", " << results.value(p.k) << ")，对称轴是直线 x"
-                  << results.equals(p.h) << ".";
+    Line line;
+    line << (p.exact_page ? "所以抛物线的顶点是 (" : "抛物线的顶点是 (") << results.value(p.h)
+         << ", " << results.value(p.k) << ")，对称轴是";
+    if (sign_of(p.h) == 0) {
+        return std::move(line) << " y 轴.";
+    }
+    return std::move(line) << "直线 x" << results.equals(p.h) << ".";
 }
 
 // Data as the page writes the function: exact, or as typed.
@@ -200,10 +205,13 @@ Formula translation_line(Results& results, const Parabola& p) {
     return std::move(line) << "得到.";
 }
 
-// A root as the 解方程 page writes it, rounded where that page rounds.
+// A root as the 解方程 page writes it, in its order: exact, the smaller first
+// (that page makes a positive); or rounded, in the order of the ± with the
+// typed a, where that page rounds.
 Formula root_of(Results& results, const Parabola& p, bool first) {
     if (p.exact.simplified) {
-        return root_value(first ? p.exact.x1 : p.exact.x2);
+        const bool smaller = first == (sign_of(p.n.a) > 0);
+        return root_value(smaller ? p.exact.x1 : p.exact.x2);
     }
     return Line() << results.value(first ? p.n.roots->x1 : p.n.roots->x2);
 }
@@ -229,7 +237,8 @@ void add_x_axis_lines(std::vector<Formula>& lines, Results& results, const Parab
     lines.push_back(std::move(equation) << ">0，");
     lines.push_back(Line() << "解得 x₁" << relation(x1) << x1 << "，x₂" << relation(x2) << x2
                            << "，");
-    const bool ascending = sign_of(p.n.a) > 0; // x₁ takes the minus before the root
+    // Left to right: x₁ is the smaller root unless the page rounds with a negative a.
+    const bool ascending = p.exact.simplified || sign_of(p.n.a) > 0;
     lines.push_back(Line() << "所以抛物线与 x 轴交于点 (" << std::move(ascending ? x1 : x2)
                            << ", 0) 和 (" << std::move(ascending ? x2 : x1) << ", 0)；");
 }
@@ -253,7 +262,7 @@ void add_arrow(Plot& plot, const PlotPoint& from, const PlotPoint& to) {
 
 // The graph with y = ax² it is translated from, and the way to the vertex.
 Plot parabola_plot(const Parabola& p, Plot plot) {
-    name_extremum(plot, p.k, sign_of(p.n.a) > 0);
+    name_extremum(plot, p.n);
     plot.base = true;
     plot.base_a = nearest_double(p.n.a);
     plot.base_equation = linear_text(base_function(p.n));
@@ -317,7 +326,7 @@ FunctionPage constant_function(const QuadraticNumbers& n) {
     plot.curve = true;
     plot.c = nearest_double(n.c);
     plot.equation = "y=" + c;
-    plot.marks.push_back(mark(0, n.c, coordinates(0, n.c)));
+    plot.marks.push_back(point_mark(result_number(0), typed_number(n.typed_c, n.c)));
     return page;
 }
 

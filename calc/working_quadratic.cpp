@@ -6,6 +6,9 @@
 
 #include <boost/multiprecision/integer.hpp>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace vornix::calc::detail {
 namespace {
 
@@ -27,6 +30,28 @@ Formula equation(const Exact& a, const Exact& b, const Exact& c) {
     return line;
 }
 
+// What clears the decimals, as a student clears them: halves, quarters and
+// eighths by 2, 4 or 8, anything else by 10, 100, … (never by 5 or 25), given
+// the denominators' least common multiple.
+Integer clearing_multiplier(const Integer& denominators) {
+    if (denominators == 2 || denominators == 4 || denominators == 8) {
+        return denominators;
+    }
+    Integer rest = denominators;
+    int twos = 0;
+    int fives = 0;
+    for (; rest % 2 == 0; rest /= 2) {
+        ++twos;
+    }
+    for (; rest % 5 == 0; rest /= 5) {
+        ++fives;
+    }
+    if (rest != 1) {
+        return denominators; // not a decimal's: no power of ten clears it
+    }
+    return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(std::max(twos, fives)));
+}
+
 Prepared prepare(const QuadraticNumbers& n) {
     Prepared p;
     const auto step = [&p](const std::string& words, const Exact& a, const Exact& b,
@@ -35,7 +60,8 @@ Prepared prepare(const QuadraticNumbers& n) {
         p.equations.push_back(record(a, b, c));
     };
     using boost::multiprecision::lcm;
-    const Integer scale = lcm(lcm(denominator(n.a), denominator(n.b)), denominator(n.c));
+    const Integer scale =
+        clearing_multiplier(lcm(lcm(denominator(n.a), denominator(n.b)), denominator(n.c)));
     const Integer common = gcd(gcd(abs(numerator(n.a * scale)), abs(numerator(n.b * scale))),
                                abs(numerator(n.c * scale)));
     // A negative a goes with the division, or else with the multiplication,
@@ -61,14 +87,20 @@ Prepared prepare(const QuadraticNumbers& n) {
     return p;
 }
 
-// "x₁=…，x₂=…." in the answer's order; "x₁=x₂=…." for a double root.
-Formula roots_line(std::string_view before, const ExactQuadratic& exact) {
+// The roots in the order the working names them x₁ and x₂.
+struct RootPair {
+    const RootForm& x1;
+    const RootForm& x2;
+};
+
+// "x₁=…，x₂=…."; "x₁=x₂=…." for a double root.
+Formula roots_line(std::string_view before, const RootPair& roots) {
     Line line;
     line << before;
-    if (exact.x1.text == exact.x2.text) {
-        line << "x₁=x₂=" << root_value(exact.x1) << ".";
+    if (roots.x1.text == roots.x2.text) {
+        line << "x₁=x₂=" << root_value(roots.x1) << ".";
     } else {
-        line << "x₁=" << root_value(exact.x1) << "，x₂=" << root_value(exact.x2) << ".";
+        line << "x₁=" << root_value(roots.x1) << "，x₂=" << root_value(roots.x2) << ".";
     }
     return line;
 }
@@ -79,11 +111,6 @@ Formula integer(const Integer& value) {
 
 Working start(Method method, const Prepared& p) {
     return {method, p.lines, p.equations};
-}
-
-Formula formula_line() {
-    return {fraction(Line() << kMinus << "b±" << root(Line() << "b²" << kMinus << "4ac"),
-                     {text("2a")})};
 }
 
 // The value of x: (−b ± root)/(2a) written with the signs as a textbook
@@ -101,7 +128,7 @@ Formula x_line(const Prepared& p, const Integer& delta) {
     const Integer two_a = 2 * p.a;
     const Formula two_a_text{text(digits_of(two_a))};
     Line line;
-    line << "x=" << formula_line() << "="
+    line << "x=" << quadratic_formula() << "="
          << over(p.b, {root({text(digits_of(delta))})}, Line() << "2×" << digits_of(p.a));
     const std::optional<SquareFree> parts = square_free(delta);
     if (!parts) {
@@ -132,7 +159,7 @@ Formula x_line(const Prepared& p, const Integer& delta) {
     return std::move(line) << "，";
 }
 
-Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
+Working formula_method(const Prepared& p, const RootPair& roots) {
     Working w = start(Method::Formula, p);
     w.lines.push_back(Line() << "a=" << integer(p.a) << "，b=" << integer(p.b)
                              << "，c=" << integer(p.c) << ".");
@@ -155,14 +182,14 @@ Working formula_method(const Prepared& p, const ExactQuadratic& exact) {
             line << kMinus;
         }
         line << fraction({text(digits_of(abs(p.b)))}, Line() << "2×" << digits_of(p.a)) << "="
-             << root_value(exact.x1) << ".";
+             << root_value(roots.x1) << ".";
         w.lines.push_back(std::move(line));
         return w;
     }
     w.lines.push_back(std::move(delta_line) << ">0，");
     w.lines.push_back(Line() << "方程有两个不等的实数根，");
     w.lines.push_back(x_line(p, delta));
-    w.lines.push_back(roots_line("即 ", exact));
+    w.lines.push_back(roots_line("即 ", roots));
     return w;
 }
 
@@ -192,23 +219,53 @@ Formula plus_minus_root(const Exact& q) {
                   : std::move(line) << fraction(surd(s, parts->free), {text(digits_of(d))});
 }
 
-Working square_method(const Prepared& p, const ExactQuadratic& exact) {
+// Where 配方法 meets a number past the exact limit, it stops and says so
+// rather than go on from a rounded number: the formula's working has the roots.
+constexpr std::string_view kTooLongToComplete =
+    "再往下的数字位数太多，不能写出精确值；方程的精确解见公式法.";
+
+// The lines of a method that stays exact: a line that would hold a rounded
+// number is left out, and the method ends there with kTooLongToComplete.
+class ExactSteps {
+  public:
+    explicit ExactSteps(Working& working) : working_(working) {}
+    // Writes the line and the equations it states; false once the method has ended.
+    bool add(Formula line, std::initializer_list<std::array<std::string, 3>> states = {}) {
+        if (ended_ || holds_rounded(line)) {
+            if (!ended_) {
+                working_.lines.push_back(Line() << kTooLongToComplete);
+            }
+            ended_ = true;
+            return false;
+        }
+        working_.lines.push_back(std::move(line));
+        working_.equations.insert(working_.equations.end(), states);
+        return true;
+    }
+
+  private:
+    Working& working_;
+    bool ended_ = false;
+};
+
+Working square_method(const Prepared& p, const RootPair& roots) {
     Working w = start(Method::CompletingSquare, p);
+    ExactSteps steps(w);
     const Exact a(p.a);
-    if (p.c != 0) {
-        w.lines.push_back(
-            Line() << "移项，得 "
-                   << polynomial(coefficient_of(a), coefficient_of(Exact(p.b)), kNoTerm) << "="
-                   << integer(-p.c) << ".");
-        w.equations.push_back(record(a, Exact(p.b), Exact(p.c)));
+    if (p.c != 0 &&
+        !steps.add(Line() << "移项，得 "
+                          << polynomial(coefficient_of(a), coefficient_of(Exact(p.b)), kNoTerm)
+                          << "=" << integer(-p.c) << ".",
+                   {record(a, Exact(p.b), Exact(p.c))})) {
+        return w;
     }
     const Exact b = Exact(p.b) / a;
     const Exact c = Exact(p.c) / a;
-    if (p.a != 1) {
-        w.lines.push_back(Line() << "二次项系数化为1，得 "
-                                 << polynomial(coefficient_of(1), coefficient_of(b), kNoTerm) << "="
-                                 << number(-c) << ".");
-        w.equations.push_back(record(1, b, c));
+    if (p.a != 1 && !steps.add(Line() << "二次项系数化为1，得 "
+                                      << polynomial(coefficient_of(1), coefficient_of(b), kNoTerm)
+                                      << "=" << number(-c) << ".",
+                               {record(1, b, c)})) {
+        return w;
     }
     const Exact h = b / 2;
     const Exact q = h * h - c;
@@ -223,21 +280,21 @@ Working square_method(const Prepared& p, const ExactQuadratic& exact) {
         if (c != 0) {
             line << number(-c) << "+";
         }
-        w.lines.push_back(std::move(line) << square << "，");
-        w.equations.push_back(record(1, b, c));
-        w.lines.push_back(Line() << "(" << shifted(h) << ")²=" << number(q) << ".");
-        w.equations.push_back(record(1, 2 * h, h * h - q));
+        if (!steps.add(std::move(line) << square << "，", {record(1, b, c)}) ||
+            !steps.add(Line() << "(" << shifted(h) << ")²=" << number(q) << ".",
+                       {record(1, 2 * h, h * h - q)})) {
+            return w;
+        }
     }
     // With b = 0 there is nothing to complete: the square root is taken at once.
     const std::string_view taken = b == 0 ? "直接开平方，得 " : "由此可得 ";
     if (q < 0) {
-        w.lines.push_back(Line() << "因为任何实数的平方都不会是负数，所以方程没有实数根.");
+        steps.add(Line() << "因为任何实数的平方都不会是负数，所以方程没有实数根.");
     } else if (q == 0) {
-        w.lines.push_back(roots_line(taken, exact));
-    } else {
-        w.lines.push_back(Line() << taken << shifted(h) << "=" << plus_minus_root(q) << "，");
-        w.equations.push_back(record(1, 2 * h, h * h - q));
-        w.lines.push_back(roots_line("", exact));
+        steps.add(roots_line(taken, roots));
+    } else if (steps.add(Line() << taken << shifted(h) << "=" << plus_minus_root(q) << "，",
+                         {record(1, 2 * h, h * h - q)})) {
+        steps.add(roots_line("", roots));
     }
     return w;
 }
@@ -247,11 +304,12 @@ struct Factor {
     Integer q;
     Integer p;
     Formula written;
+    const RootForm& root;
 };
 
 Factor factor_of(const RootForm& form) {
     const Exact value = Exact(Integer(form.m)) / Exact(Integer(form.d));
-    Factor f{denominator(value), numerator(value), {}};
+    Factor f{denominator(value), numerator(value), {}, form};
     Line line;
     if (f.q != 1) {
         line << digits_of(f.q);
@@ -272,14 +330,15 @@ Formula in_brackets(const Factor& f) {
     return Line() << "(" << f.written << ")";
 }
 
-Working factor_method(const Prepared& p, const ExactQuadratic& exact) {
+// x₁ from the factor written first.
+Working factor_method(const Prepared& p, const RootPair& roots) {
     Working w = start(Method::Factoring, p);
-    const Factor first = factor_of(exact.x1);
-    const Factor second = factor_of(exact.x2);
-    const bool twice = exact.x1.text == exact.x2.text;
+    const Factor first = factor_of(roots.x1);
+    const Factor second = factor_of(roots.x2);
+    const bool twice = roots.x1.text == roots.x2.text;
     if (twice && is_plain_x(first)) {
         // x²=0 is its own factored form: the roots follow from it at once.
-        w.lines.push_back(roots_line("", exact));
+        w.lines.push_back(roots_line("", roots));
         return w;
     }
     const auto product =
@@ -305,44 +364,7 @@ Working factor_method(const Prepared& p, const ExactQuadratic& exact) {
     }
     w.lines.push_back(std::move(split) << "，");
     w.equations.push_back(product);
-    w.lines.push_back(roots_line("", exact));
-    return w;
-}
-
-// Coefficients too long for an exact form: the formula with the decimals.
-Working decimal_formula_method(const QuadraticNumbers& n) {
-    Working w{Method::Formula, {}, {}};
-    w.lines.push_back(Line() << "a=" << decimal_text(n.typed_a) << "，b=" << decimal_text(n.typed_b)
-                             << "，c=" << decimal_text(n.typed_c) << ".");
-    const std::string delta = fraction_text(n.delta);
-    Line delta_line;
-    delta_line << "Δ=b²" << kMinus << "4ac";
-    if (too_long(delta)) {
-        delta_line << "≈" << rounded_decimal(n.delta);
-    } else {
-        delta_line << "=" << number(n.delta);
-    }
-    const bool equal = n.delta == 0;
-    w.lines.push_back(std::move(delta_line) << (equal ? "，" : ">0，"));
-    w.lines.push_back(Line() << (equal ? "方程有两个相等的实数根，" : "方程有两个不等的实数根，"));
-    w.lines.push_back(Line() << "x=" << formula_line() << "，");
-    w.lines.push_back(Line() << "即 x₁≈" << rounded_decimal(n.roots->x1) << "，x₂≈"
-                             << rounded_decimal(n.roots->x2) << ".");
-    w.lines.push_back(Line() << kRoundedNote);
-    return w;
-}
-
-Working linear_working(const QuadraticNumbers& n) {
-    Working w{Method::Linear, {}, {}};
-    if (n.c != 0) {
-        w.lines.push_back(Line() << "移项，得 "
-                                 << polynomial(kNoTerm, data_coefficient(n.b), kNoTerm) << "="
-                                 << data(-n.c) << "，");
-        w.equations.push_back(record(0, n.b, n.c));
-    }
-    const Exact x = -n.c / n.b;
-    w.lines.push_back(Line() << "系数化为1，得 x=" << number(x) << ".");
-    w.equations.push_back(record(0, 1, -x));
+    w.lines.push_back(roots_line("", {left.root, right.root}));
     return w;
 }
 
@@ -364,17 +386,26 @@ std::vector<Working> quadratic_workings(const QuadraticNumbers& n, const ExactQu
     if (n.a == 0) {
         workings.push_back(linear_working(n));
     } else if (!exact.simplified) {
-        workings.push_back(decimal_formula_method(n));
+        workings.push_back(rounded_formula_working(n));
     } else {
+        // The working makes a positive: the − branch of its ± is the smaller
+        // root, x₁, whatever the sign of the a typed.
+        const bool turned = sign_of(n.a) < 0;
+        const RootPair roots{turned ? exact.x2 : exact.x1, turned ? exact.x1 : exact.x2};
         const Prepared p = prepare(n);
         const bool rational = n.roots && exact.x1.r == "1" && exact.x2.r == "1";
-        workings.push_back(formula_method(p, exact));
-        workings.push_back(square_method(p, exact));
-        if (rational) {
-            workings.push_back(factor_method(p, exact));
-            chosen = 2;
-        } else if (p.a == 1 && p.b % 2 == 0) {
-            chosen = 1;
+        workings.push_back(formula_method(p, roots));
+        if (std::ranges::any_of(workings.front().lines, holds_rounded)) {
+            // Integers past the exact limit: the formula with the numbers as typed.
+            workings.front() = rounded_formula_working(n);
+        } else {
+            workings.push_back(square_method(p, roots));
+            if (rational) {
+                workings.push_back(factor_method(p, roots));
+                chosen = 2;
+            } else if (p.a == 1 && p.b % 2 == 0) {
+                chosen = 1;
+            }
         }
     }
     for (Working& working : workings) {

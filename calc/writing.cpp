@@ -206,6 +206,19 @@ Formula data(const Exact& value) {
     return signed_formula(sign_of(value) < 0, {text(decimal_digits(abs(value), places))});
 }
 
+bool short_decimal(const Exact& value) {
+    const int places = decimal_places(value);
+    return places > 0 || (places == 0 && short_fraction(value));
+}
+
+bool holds_rounded(const Formula& formula) {
+    return std::ranges::any_of(formula, [](const Math& piece) {
+        return piece.text.find("≈") != std::string::npos ||
+               std::ranges::any_of(piece.parts,
+                                   [](const Formula& part) { return holds_rounded(part); });
+    });
+}
+
 Formula bracketed(const Formula& signed_number, bool negative) {
     if (!negative) {
         return signed_number;
@@ -338,24 +351,18 @@ Formula polynomial(const Coefficient& square, const Coefficient& linear,
     return line;
 }
 
+Formula line_equation(Results& results, const Exact& k, const Exact& b) {
+    const bool exact = short_fraction(k) && short_fraction(b);
+    return Line() << "y" << (exact ? "=" : "≈")
+                  << polynomial(kNoTerm, results.coefficient(k), results.coefficient(b));
+}
+
 std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c) {
     const auto exact = [](const Exact& value) {
         const std::string top = digits_of(numerator(value));
         return denominator(value) == 1 ? top : top + "/" + digits_of(denominator(value));
     };
     return {exact(a), exact(b), exact(c)};
-}
-
-std::string short_number(const Exact& value) {
-    std::string text = fraction_text(value);
-    if (text.size() > 9 || too_long(text)) {
-        text = show_exact(value, 4);
-        text = text[0] == ' ' ? text.substr(1) : text;
-    }
-    if (text.starts_with("-")) {
-        text.replace(0, 1, kMinus);
-    }
-    return text;
 }
 
 } // namespace vornix::calc::detail

@@ -63,6 +63,11 @@ std::string integer_text(const Integer& value);
 Formula number(const Exact& value);
 // Data: an integer, or a short decimal as typed ("0.6"), else as number().
 Formula data(const Exact& value);
+// Whether data() writes the value in digits: an integer of at most twenty
+// digits or a decimal of at most twelve places.
+bool short_decimal(const Exact& value);
+// Whether a number in the formula is rounded ("≈"), anywhere in it.
+bool holds_rounded(const Formula& formula);
 // A negative number in parentheses, as it is written after an operator: "(−3)".
 Formula bracketed(const Formula& signed_number, bool negative);
 
@@ -115,11 +120,10 @@ class Results {
 Formula polynomial(const Coefficient& square, const Coefficient& linear,
                    const Coefficient& constant, std::string_view letter = "x");
 
+// "y=2x−1"; "y≈…" where k or b is rounded.
+Formula line_equation(Results& results, const Exact& k, const Exact& b);
+
 // An equation's coefficients a, b, c as reduced fractions, for its record.
 std::array<std::string, 3> record(const Exact& a, const Exact& b, const Exact& c);
-
-// A rounded number for a graph's label: a short fraction, else four
-// significant digits ("0.382", "1.5E+300"), in the textbook's minus sign.
-std::string short_number(const Exact& value);
 
 } // namespace vornix::calc::detail

@@ -19,8 +19,9 @@ struct Point {
 
 // The parts of a drawing, each in its own colour: Base is the faint curve a
 // graph is translated from, Region a light fill, Trace the point that
-// follows the pointer along the curve.
-enum class Ink { Paper, Text, Grid, Axis, Curve, Guide, Mark, Base, Region, Trace };
+// follows the pointer along the curve, Highlight the band behind a line of
+// the working the reader is sent to.
+enum class Ink { Paper, Text, Grid, Axis, Curve, Guide, Mark, Base, Region, Trace, Highlight };
 
 // The colours of the light look every window keeps; High Contrast replaces them.
 Colour light_colour(Ink ink);

@@ -78,6 +78,12 @@ class SceneBuilder {
                 (guide.vertical ? xs : ys).push_back(guide.at);
             }
         }
+        for (const calc::PlotPoint& point : plot_.kept_in_view) {
+            if (std::isfinite(point.x) && std::isfinite(point.y)) {
+                xs.push_back(point.x);
+                ys.push_back(point.y);
+            }
+        }
         if (!plot_.note.empty()) {
             note_ = plot_.note;
         }

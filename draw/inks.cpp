@@ -23,6 +23,8 @@ Colour light_colour(Ink ink) {
         return 0x00F7E9DC; // a light blue
     case Ink::Trace:
         return 0x00007A00; // a dark green, 5.4:1 on white
+    case Ink::Highlight:
+        return 0x00B8F4FF; // a light yellow, under black text
     }
     return 0;
 }
@@ -31,6 +33,7 @@ Colour paper_colour(Ink ink) {
     switch (ink) {
     case Ink::Paper:
     case Ink::Region:
+    case Ink::Highlight:
         return ink == Ink::Paper ? 0x00FFFFFF : 0x00EBEBEB;
     case Ink::Grid:
         return 0x00DDDDDD;

@@ -396,8 +396,8 @@ Typeset typeset(std::span<const calc::Formula> lines, double points, double widt
     set.runs.reserve(bytes);
     const double leading = 0.5 * setter.em();
     double y = 0;
-    for (const calc::Formula& line : lines) {
-        for (Box& visual : broken(setter.atoms(line, points), width, 2 * setter.em())) {
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        for (Box& visual : broken(setter.atoms(lines[index], points), width, 2 * setter.em())) {
             const double baseline = y + visual.ascent;
             for (TextRun& run : visual.runs) {
                 run.baseline_left.y += baseline;
@@ -410,52 +410,12 @@ Typeset typeset(std::span<const calc::Formula> lines, double points, double widt
                 set.strokes.push_back(std::move(stroke));
             }
             set.width = std::max(set.width, visual.width);
-            set.lines.push_back({y, baseline + std::max(visual.descent, 0.0)});
+            set.lines.push_back({y, baseline + std::max(visual.descent, 0.0), index});
             y = baseline + std::max(visual.descent, 0.0) + leading;
         }
     }
     set.height = y;
     return set;
-}
-
-void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, double to, Ink ink) {
-    // A piece belongs to the line whose band holds it.
-    const auto shown = [&](double y) {
-        const auto line =
-            std::ranges::find_if(set.lines, [y](const SetLine& l) { return y <= l.bottom; });
-        const double top = line == set.lines.end() ? y : line->top;
-        return top >= from && top < to;
-    };
-    for (const Stroke& stroke : set.strokes) {
-        if (stroke.points.empty() || !shown(stroke.points.front().y)) {
-            continue;
-        }
-        std::vector<Point> moved;
-        for (const Point& point : stroke.points) {
-            moved.push_back({point.x + offset.x, point.y + offset.y});
-        }
-        canvas.lines(moved, stroke.width, ink, false);
-    }
-    for (const TextRun& run : set.runs) {
-        if (shown(run.baseline_left.y)) {
-            canvas.text({run.baseline_left.x + offset.x, run.baseline_left.y + offset.y}, run.text,
-                        run.points, ink);
-        }
-    }
-}
-
-void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink) {
-    for (const Stroke& stroke : set.strokes) {
-        std::vector<Point> moved;
-        for (const Point& point : stroke.points) {
-            moved.push_back({point.x + offset.x, point.y + offset.y});
-        }
-        canvas.lines(moved, stroke.width, ink, false);
-    }
-    for (const TextRun& run : set.runs) {
-        canvas.text({run.baseline_left.x + offset.x, run.baseline_left.y + offset.y}, run.text,
-                    run.points, ink);
-    }
 }
 
 } // namespace vornix::draw

@@ -8,6 +8,7 @@
 #include "canvas.hpp"
 #include "exercise.hpp"
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ struct Stroke {
 struct SetLine {
     double top;
     double bottom;
+    std::size_t formula; // which of the lines given it sets, from 0
 };
 
 struct Typeset {
@@ -53,5 +55,10 @@ Typeset typeset(std::span<const calc::Formula> lines, double points, double widt
 void draw(const Typeset& set, Canvas& canvas, Point offset, Ink ink = Ink::Text);
 void draw_lines(const Typeset& set, Canvas& canvas, Point offset, double from, double to,
                 Ink ink = Ink::Text);
+// Marks the lines set for formula `formula` (all of them, where it wrapped)
+// across `width`: a light band behind them and a bar at their left, for a
+// line the reader is sent to. Drawn before the text, which stays on top.
+void mark_formula(const Typeset& set, std::size_t formula, Canvas& canvas, Point offset,
+                  double width);
 
 } // namespace vornix::draw

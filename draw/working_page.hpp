@@ -11,7 +11,8 @@
 
 namespace vornix::draw {
 
-enum class Page { Solve, Function };
+// The working window's two pages: the one that solves the exercise, and 函数的性质.
+using Page = calc::Page;
 
 // The working of the method the student chose where it applies, else the
 // teacher's pick; nullptr where there is none.

@@ -4,6 +4,7 @@
 #include "units.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,8 @@ QWidget* create(ControlKind kind, QWidget& window, const ControlRow& row) {
         return new QLabel(&window);
     case ControlKind::Option:
         return new QRadioButton(from_utf8(row.caption), &window);
+    case ControlKind::CheckBox:
+        return new QCheckBox(from_utf8(row.caption), &window);
     case ControlKind::Canvas:
         return new CanvasWidget(&window);
     case ControlKind::Label:
@@ -136,6 +139,12 @@ void build_controls(QWidget& window, std::span<const ControlRow> table, QObject*
             focusable.push_back(widget);
         } else {
             widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    // A label's access key hands the focus to the control it names.
+    for (const ControlRow& row : table) {
+        if (const ControlRow* buddy = ui::buddy_of(table, row.name)) {
+            control<QLabel>(window, row.name).setBuddy(&control<QWidget>(window, buddy->name));
         }
     }
     const std::vector<const ControlRow*> stacked = ui::stacking_order(table);

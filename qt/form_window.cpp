@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -140,6 +141,14 @@ void FormWindow::connect_controls() {
         connect(option, &QAbstractButton::toggled, this, [this, option](bool checked) {
             if (checked && !setting_option_) {
                 form_->clicked(name_of(*option));
+            }
+        });
+    }
+    // A check box follows its state as an option does.
+    for (QCheckBox* box : findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly)) {
+        connect(box, &QAbstractButton::toggled, this, [this, box] {
+            if (!setting_option_) {
+                form_->clicked(name_of(*box));
             }
         });
     }
@@ -309,6 +318,10 @@ std::string FormWindow::text(std::string_view control) const {
     return qt::control<QLineEdit>(*this, control).text().toStdString();
 }
 
+void FormWindow::set_text(std::string_view control, std::string_view text) {
+    qt::control<QLineEdit>(*this, control).setText(from_utf8(text));
+}
+
 std::string FormWindow::caption(std::string_view control) const {
     return qt::control<QLabel>(*this, control).text().toStdString();
 }
@@ -369,7 +382,7 @@ void FormWindow::set_enabled(std::string_view control, bool enabled) {
 }
 
 void FormWindow::set_checked(std::string_view control, bool checked) {
-    auto& option = qt::control<QRadioButton>(*this, control);
+    auto& option = qt::control<QAbstractButton>(*this, control);
     if (option.isChecked() == checked) {
         return;
     }

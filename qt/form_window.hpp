@@ -21,6 +21,7 @@ class FormWindow : public QWidget, public ui::View {
     void attach(ui::Form& form);
 
     std::string text(std::string_view control) const override;
+    void set_text(std::string_view control, std::string_view text) override;
     std::string caption(std::string_view control) const override;
     void set_caption(std::string_view control, std::string_view text) override;
     void set_text_colour(std::string_view control, ui::Colour colour) override;

@@ -12,7 +12,28 @@ int twips_to_pixels(int twips, int dpi) {
 
 bool takes_focus(ControlKind kind) {
     return kind == ControlKind::EntryBox || kind == ControlKind::Button ||
-           kind == ControlKind::Link || kind == ControlKind::Option || kind == ControlKind::Canvas;
+           kind == ControlKind::Link || kind == ControlKind::Option ||
+           kind == ControlKind::Canvas || kind == ControlKind::CheckBox;
+}
+
+char access_key(std::string_view caption) {
+    const std::size_t amp = caption.find('&');
+    if (amp == std::string_view::npos || amp + 1 >= caption.size()) {
+        return 0;
+    }
+    const char key = caption[amp + 1];
+    return key >= 'a' && key <= 'z' ? static_cast<char>(key - 'a' + 'A') : key;
+}
+
+const ControlRow* buddy_of(std::span<const ControlRow> table, std::string_view label) {
+    const std::vector<const ControlRow*> rows = in_tab_order(table);
+    const auto at = std::ranges::find(rows, label, &ControlRow::name);
+    if (at == rows.end() || (*at)->kind != ControlKind::Label || access_key((*at)->caption) == 0) {
+        return nullptr;
+    }
+    const auto buddy = std::find_if(at + 1, rows.end(),
+                                    [](const ControlRow* row) { return takes_focus(row->kind); });
+    return buddy == rows.end() ? nullptr : *buddy;
 }
 
 std::vector<const ControlRow*> in_tab_order(std::span<const ControlRow> table) {
@@ -26,11 +47,24 @@ std::vector<const ControlRow*> in_tab_order(std::span<const ControlRow> table) {
 
 std::vector<const ControlRow*> stacking_order(std::span<const ControlRow> table) {
     const std::vector<const ControlRow*> rows = in_tab_order(table);
+    // A label with an access key goes just above its buddy, where the dialog
+    // manager looks for the control its key hands the focus to.
+    const auto named = [&](const ControlRow* row) { return buddy_of(table, row->name) != nullptr; };
     std::vector<const ControlRow*> order;
-    std::ranges::copy_if(rows, std::back_inserter(order),
-                         [](const ControlRow* row) { return takes_focus(row->kind); });
-    std::ranges::copy_if(rows.rbegin(), rows.rend(), std::back_inserter(order),
-                         [](const ControlRow* row) { return !takes_focus(row->kind); });
+    for (const ControlRow* row : rows) {
+        if (!takes_focus(row->kind)) {
+            continue;
+        }
+        for (const ControlRow* label : rows) {
+            if (named(label) && buddy_of(table, label->name) == row) {
+                order.push_back(label);
+            }
+        }
+        order.push_back(row);
+    }
+    std::ranges::copy_if(
+        rows.rbegin(), rows.rend(), std::back_inserter(order),
+        [&](const ControlRow* row) { return !takes_focus(row->kind) && !named(row); });
     return order;
 }
 

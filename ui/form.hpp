@@ -20,8 +20,10 @@ inline constexpr Colour kSystemColour = 0xFFFFFFFF;
 
 // A link is a label that takes the keyboard focus and opens a page. An option
 // is one of a group of round buttons, of which one is chosen. A canvas is a
-// surface the window's rules draw on themselves.
-enum class ControlKind { EntryBox, Label, Button, Picture, Link, Option, Canvas };
+// surface the window's rules draw on themselves. A check box is on or off.
+// A label whose caption has an access key ("我的答案(&A)：") hands the focus
+// to the control after it in tab order, as a dialog's labels do.
+enum class ControlKind { EntryBox, Label, Button, Picture, Link, Option, Canvas, CheckBox };
 
 // The typefaces the windows ask for, by the names they were designed with.
 enum class Typeface { SystemDefault, Song, Kai };
@@ -96,8 +98,16 @@ bool takes_focus(ControlKind kind);
 std::vector<const ControlRow*> in_tab_order(std::span<const ControlRow> table);
 
 // The rows from the topmost down: the controls that take the focus above
-// every other, in tab order; then the rest, later rows above earlier ones.
+// every other, in tab order, each right after the label that names it with
+// an access key; then the rest, later rows above earlier ones.
 std::vector<const ControlRow*> stacking_order(std::span<const ControlRow> table);
+
+// The control a label with an access key hands the focus to: the first
+// after it in tab order that takes the focus; nullptr for any other row.
+const ControlRow* buddy_of(std::span<const ControlRow> table, std::string_view label);
+
+// The access key of a caption, upper case ('A' for "我的答案(&A)："), or 0.
+char access_key(std::string_view caption);
 
 // Options that follow one another in tab order form one group, of which one
 // is chosen: the group's number (0 for the first), or -1 for a control that

@@ -31,6 +31,8 @@ class View : public sysinfo::Shell {
   public:
     // The text of an entry box.
     virtual std::string text(std::string_view control) const = 0;
+    // Replaces the text of an entry box.
+    virtual void set_text(std::string_view control, std::string_view text) = 0;
     // The caption of a label.
     virtual std::string caption(std::string_view control) const = 0;
     virtual void set_caption(std::string_view control, std::string_view text) = 0;

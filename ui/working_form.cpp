@@ -15,52 +15,6 @@ namespace {
 
 using calc::Method;
 
-constexpr ControlKind kLabel = ControlKind::Label;
-constexpr ControlKind kOption = ControlKind::Option;
-constexpr ControlKind kButton = ControlKind::Button;
-constexpr ControlKind kCanvas = ControlKind::Canvas;
-constexpr Font kMethodFont{Typeface::Song, 10.5, false};
-constexpr Font kWorkingFont{Typeface::Song, 12, false};
-
-// clang-format off
-constexpr std::array<ControlRow, 14> kQuadraticControls{{
-//   name            kind     caption            left  top   width height font          text colour    tab accessible name (empty: its text), description
-    {"optSolve",     kOption, "解方程(&J)",       120,  120,  1500, 360,  {},           kSystemColour, 0,  "解方程"},
-    {"optFunction",  kOption, "函数的性质(&H)",    1680, 120,  1800, 360,  {},           kSystemColour, 1,  "函数的性质"},
-    {"lblMethod",    kLabel,  "解法：",           120,  585,  660,  300,  kMethodFont,  kSystemColour, 2,  ""},
-    {"optFormula",   kOption, "公式法(&G)",       780,  540,  1260, 360,  {},           kSystemColour, 3,  "公式法"},
-    {"optSquare",    kOption, "配方法(&P)",       2100, 540,  1260, 360,  {},           kSystemColour, 4,  "配方法"},
-    {"optFactor",    kOption, "因式分解法(&Y)",    3420, 540,  1740, 360,  {},           kSystemColour, 5,  "因式分解法"},
-    {"picWorking",   kCanvas, "",                120,  1020, 5640, 5640, kWorkingFont, kSystemColour, 6,  "解题过程"},
-    {"picGraph",     kCanvas, "",                5880, 120,  5700, 6540, {},           kSystemColour, 7,  "函数的图像"},
-    {"cmdCopyText",  kButton, "复制过程(&C)",     120,  6780, 1500, 375,  {},           kSystemColour, 8,  ""},
-    {"cmdCopyGraph", kButton, "复制图像(&I)",     1740, 6780, 1500, 375,  {},           kSystemColour, 9,  ""},
-    {"cmdPrint",     kButton, "打印(&D)...",      3360, 6780, 1260, 375,  {},           kSystemColour, 10, "打印"},
-    {"cmdSave",      kButton, "保存为(&S)...",    4740, 6780, 1500, 375,  {},           kSystemColour, 11, "保存为"},
-    {"lblZoom",      kLabel,  "",                6480, 6825, 1500, 300,  kMethodFont,  kSystemColour, 12, ""},
-    {"cmdClose",     kButton, "关闭",             10080, 6780, 1500, 375, {},           kSystemColour, 13, ""},
-}};
-
-constexpr std::array<ControlRow, 11> kLineControls{{
-    {"optSolve",     kOption, "求解析式(&J)",     120,  120,  1620, 360,  {},           kSystemColour, 0,  "求解析式"},
-    {"optFunction",  kOption, "函数的性质(&H)",    1800, 120,  1800, 360,  {},           kSystemColour, 1,  "函数的性质"},
-    {"lblMethod",    kLabel,  "解法：待定系数法",   120,  585,  5640, 300,  kMethodFont,  kSystemColour, 2,  ""},
-    {"picWorking",   kCanvas, "",                120,  1020, 5640, 5640, kWorkingFont, kSystemColour, 6,  "解题过程"},
-    {"picGraph",     kCanvas, "",                5880, 120,  5700, 6540, {},           kSystemColour, 7,  "函数的图像"},
-    {"cmdCopyText",  kButton, "复制过程(&C)",     120,  6780, 1500, 375,  {},           kSystemColour, 8,  ""},
-    {"cmdCopyGraph", kButton, "复制图像(&I)",     1740, 6780, 1500, 375,  {},           kSystemColour, 9,  ""},
-    {"cmdPrint",     kButton, "打印(&D)...",      3360, 6780, 1260, 375,  {},           kSystemColour, 10, "打印"},
-    {"cmdSave",      kButton, "保存为(&S)...",    4740, 6780, 1500, 375,  {},           kSystemColour, 11, "保存为"},
-    {"lblZoom",      kLabel,  "",                6480, 6825, 1500, 300,  kMethodFont,  kSystemColour, 12, ""},
-    {"cmdClose",     kButton, "关闭",             10080, 6780, 1500, 375, {},           kSystemColour, 13, ""},
-}};
-// clang-format on
-
-constexpr WindowFrame kQuadraticFrame{"解题过程 — 一元二次方程", 11700, 7320, kSystemColour,
-                                      WindowFrame::Style::Resizable};
-constexpr WindowFrame kLineFrame{"解题过程 — 一次函数", 11700, 7320, kSystemColour,
-                                 WindowFrame::Style::Resizable};
-
 struct Option {
     std::string_view control;
     Method method;
@@ -90,17 +44,10 @@ const calc::Plot& empty_plot() {
 
 } // namespace
 
-WorkingForm::WorkingForm(View& view, Topic topic, Settings& settings)
-    : view_(view), topic_(topic), settings_(settings) {}
-
-std::span<const ControlRow> WorkingForm::table(Topic topic) {
-    return topic == Topic::Quadratic ? std::span<const ControlRow>(kQuadraticControls)
-                                     : std::span<const ControlRow>(kLineControls);
-}
-
-const WindowFrame& WorkingForm::window(Topic topic) {
-    return topic == Topic::Quadratic ? kQuadraticFrame : kLineFrame;
-}
+WorkingForm::WorkingForm(View& view, Topic topic, Settings& settings, std::uint64_t practice_seed)
+    : view_(view), topic_(topic), settings_(settings),
+      answers_(view, settings, std::string(settings_group(topic))),
+      practice_(view, settings, std::string(settings_group(topic)), practice_seed) {}
 
 std::string_view WorkingForm::settings_group(Topic topic) {
     return topic == Topic::Quadratic ? "QuadraticWorking" : "LineWorking";
@@ -120,6 +67,9 @@ void WorkingForm::load() {
                                            kZooms.back(), kZooms.front());
     zoom_ = std::ranges::find(kZooms, stored) != kZooms.end() ? stored : kZooms.front();
     view_.set_caption("lblZoom", "");
+    answers_.load();
+    practice_.load();
+    answers_.new_exercise(nullptr);
     refresh();
 }
 
@@ -129,8 +79,52 @@ void WorkingForm::show(const calc::Exercise* exercise) {
     } else {
         exercise_ = *exercise;
     }
-    // A new exercise is seen whole again.
+    // The main window's exercise again: practice is over.
+    if (practice_.active()) {
+        practice_.end();
+        view_.set_window_caption(frame().caption);
+    }
+    start_exercise();
+}
+
+void WorkingForm::start_exercise() {
+    // A new exercise is seen whole again, and asked afresh.
     graph_.reset();
+    answers_.new_exercise(exercise_ ? &*exercise_ : nullptr);
+    refresh();
+}
+
+calc::PracticeKind WorkingForm::practice_kind() const {
+    if (topic_ == Topic::Line) {
+        return calc::PracticeKind::Line;
+    }
+    if (page_ == draw::Page::Function) {
+        return calc::PracticeKind::Function;
+    }
+    const calc::Working* working = shown_working();
+    switch (working != nullptr ? working->method : preferred_.value_or(Method::Formula)) {
+    case Method::Factoring:
+        return calc::PracticeKind::Factor;
+    case Method::CompletingSquare:
+        return calc::PracticeKind::Square;
+    default:
+        return calc::PracticeKind::Formula;
+    }
+}
+
+void WorkingForm::next_practice() {
+    const calc::PracticeKind kind = practice_kind();
+    exercise_ = practice_.next(kind);
+    // The method practised is the one shown, whatever a teacher would pick.
+    if (kind == calc::PracticeKind::Factor || kind == calc::PracticeKind::Square ||
+        kind == calc::PracticeKind::Formula) {
+        preferred_ = kind == calc::PracticeKind::Factor   ? Method::Factoring
+                     : kind == calc::PracticeKind::Square ? Method::CompletingSquare
+                                                          : Method::Formula;
+    }
+    view_.set_window_caption(std::string(frame().caption) + "（练习）");
+    start_exercise();
+    answers_.hide_until_answered();
     refresh();
 }
 
@@ -139,6 +133,21 @@ const calc::Working* WorkingForm::shown_working() const {
 }
 
 std::vector<calc::Formula> WorkingForm::shown_lines() const {
+    if (exercise_ && answers_.hiding()) {
+        const calc::Formula& statement =
+            page_ == draw::Page::Function ? exercise_->function.statement : exercise_->statement;
+        std::vector<calc::Formula> lines;
+        if (!statement.empty()) {
+            lines.push_back(statement);
+        }
+        lines.push_back(
+            draw::words("先做后看：在下面写出你的答案，按“检查”；想看解题过程，按“显示过程”."));
+        return lines;
+    }
+    return whole_lines();
+}
+
+std::vector<calc::Formula> WorkingForm::whole_lines() const {
     if (!exercise_) {
         return {draw::words(
             topic_ == Topic::Quadratic
@@ -148,13 +157,20 @@ std::vector<calc::Formula> WorkingForm::shown_lines() const {
     return draw::page_lines(*exercise_, page_, preferred_);
 }
 
-const calc::Plot& WorkingForm::shown_plot() const {
+calc::Plot WorkingForm::shown_plot() const {
+    const calc::Plot& whole = whole_plot();
+    return answers_.hiding() && !copying_ ? unmarked(whole) : whole;
+}
+
+const calc::Plot& WorkingForm::whole_plot() const {
     return exercise_ ? draw::page_plot(*exercise_, page_) : empty_plot();
 }
 
-std::string WorkingForm::text() const {
+namespace {
+
+std::string text_of(const std::vector<calc::Formula>& lines) {
     std::string text;
-    for (const calc::Formula& line : shown_lines()) {
+    for (const calc::Formula& line : lines) {
         if (!text.empty()) {
             text += '\n';
         }
@@ -163,8 +179,14 @@ std::string WorkingForm::text() const {
     return text;
 }
 
+} // namespace
+
+std::string WorkingForm::text() const {
+    return text_of(whole_lines());
+}
+
 draw::DocumentItem WorkingForm::document_item() const {
-    return {shown_lines(), shown_plot()};
+    return {whole_lines(), whole_plot()};
 }
 
 void WorkingForm::refresh() {
@@ -180,7 +202,7 @@ void WorkingForm::refresh() {
                               working != nullptr && working->method == option.method);
         }
     }
-    view_.set_description("picWorking", text());
+    view_.set_description("picWorking", text_of(shown_lines()));
     graph_.describe(shown_plot());
     view_.repaint("picWorking");
     view_.repaint("picGraph");
@@ -190,21 +212,44 @@ void WorkingForm::choose_page(draw::Page page) {
     page_ = page;
     settings_.write(key(topic_, "Page"), kPageNames[page == draw::Page::Function ? 1 : 0]);
     graph_.reset();
+    answers_.question_changed(exercise_ ? &*exercise_ : nullptr, page_);
     refresh();
 }
 
+std::optional<Method> WorkingForm::shown_method() const {
+    const calc::Working* working = shown_working();
+    return working != nullptr ? std::optional<Method>(working->method) : std::nullopt;
+}
+
 void WorkingForm::clicked(std::string_view control) {
+    const calc::Exercise* exercise = exercise_ ? &*exercise_ : nullptr;
+    if (answers_.clicked(control, exercise, page_, shown_method())) {
+        if (answers_.answered_correctly()) {
+            practice_.answered_correctly();
+        }
+        refresh();
+        return;
+    }
+    if (practice_.clicked(control)) {
+        return;
+    }
     const auto option = std::ranges::find(kOptions, control, &Option::control);
     if (option != kOptions.end()) {
         preferred_ = option->method;
         settings_.write(key(topic_, "Method"), option->stored);
+        answers_.question_changed(exercise, page_);
         refresh();
+    } else if (control == "cmdNext") {
+        next_practice();
     } else if (control == "optSolve" || control == "optFunction") {
         choose_page(control == "optSolve" ? draw::Page::Solve : draw::Page::Function);
     } else if (control == "cmdCopyText") {
         view_.copy_text(text());
     } else if (control == "cmdCopyGraph") {
+        // A copy, as a print, takes the whole graph, marks and all.
+        copying_ = true;
         view_.copy_picture("picGraph");
+        copying_ = false;
     } else if (control == "cmdPrint" || control == "cmdSave") {
         draw::Document document({document_item()}, version_line());
         control == "cmdPrint" ? view_.print(document) : view_.save(document);
@@ -310,8 +355,13 @@ double WorkingForm::paint(std::string_view control, draw::Canvas& canvas) {
     canvas.fill(draw::Ink::Paper);
     const double margin = 8 * canvas.scale() * zoom;
     const std::vector<calc::Formula> lines = shown_lines();
-    const draw::Typeset set =
-        draw::typeset(lines, kPoints * zoom, canvas.width() - 2 * margin, canvas);
+    const double width = canvas.width() - 2 * margin;
+    const draw::Typeset set = draw::typeset(lines, kPoints * zoom, width, canvas);
+    if (const std::optional<std::size_t> line = answers_.marked_line();
+        line && exercise_ && !answers_.hiding()) {
+        draw::mark_formula(set, page_line_of(*exercise_, page_, *line), canvas, {margin, margin},
+                           width);
+    }
     draw::draw(set, canvas, {margin, margin});
     return set.height + 2 * margin;
 }

@@ -8,10 +8,12 @@
 // kept for the next GO, the next window and the next run.
 #pragma once
 
+#include "answer_panel.hpp"
 #include "document.hpp"
 #include "exercise.hpp"
 #include "form.hpp"
 #include "graph_explorer.hpp"
+#include "practice_session.hpp"
 #include "settings.hpp"
 #include "view.hpp"
 #include "working_page.hpp"
@@ -27,7 +29,9 @@ enum class Topic { Quadratic, Line };
 
 class WorkingForm final : public Form {
   public:
-    WorkingForm(View& view, Topic topic, Settings& settings);
+    // Practice exercises follow from `practice_seed`, a fresh one each run.
+    WorkingForm(View& view, Topic topic, Settings& settings,
+                std::uint64_t practice_seed = fresh_seed());
 
     static std::span<const ControlRow> table(Topic topic);
     static const WindowFrame& window(Topic topic);
@@ -45,8 +49,13 @@ class WorkingForm final : public Form {
     void load() override;
     // The exercise's latest GO; nullptr before the first.
     void show(const calc::Exercise* exercise);
-    // A page or a method chosen, a copy, print, save, or 关闭.
+    // A page or a method chosen; 检查, 先做后看, 显示过程; 换一题 or a level;
+    // a copy, print, save, or 关闭.
     void clicked(std::string_view control) override;
+    // Enter in 我的答案 checks it.
+    std::string_view default_button(std::string_view focused) const override {
+        return focused == "txtAnswer" ? "cmdCheck" : "";
+    }
     // Esc leaves full screen, else closes; F11 goes full screen and back;
     // Ctrl with =, + and − zooms, Ctrl+0 returns to 100 %; Ctrl+P prints,
     // Ctrl+S saves. On the graph: Home fits the marked points again, the
@@ -59,7 +68,8 @@ class WorkingForm final : public Form {
     void resized(int width, int height) override;
     double paint(std::string_view control, draw::Canvas& canvas) override;
 
-    // What the page shows, as lines of text: copied, and read aloud.
+    // The page's whole text, as lines: copied, printed and saved, even while
+    // 先做后看 hides the working.
     std::string text() const;
     draw::Page page() const { return page_; }
     int zoom() const { return zoom_; }
@@ -68,8 +78,15 @@ class WorkingForm final : public Form {
 
   private:
     const calc::Working* shown_working() const;
+    std::optional<calc::Method> shown_method() const;
+    // What the window shows now, and what the page holds whole.
     std::vector<calc::Formula> shown_lines() const;
-    const calc::Plot& shown_plot() const;
+    std::vector<calc::Formula> whole_lines() const;
+    calc::Plot shown_plot() const;
+    const calc::Plot& whole_plot() const;
+    void start_exercise();
+    calc::PracticeKind practice_kind() const;
+    void next_practice();
     void refresh();
     void choose_page(draw::Page page);
     void set_zoom(int zoom);
@@ -87,6 +104,9 @@ class WorkingForm final : public Form {
     int width_ = 0; // the client area, twips; 0 before the first resize
     int height_ = 0;
     GraphExplorer graph_{view_, "picGraph"};
+    AnswerPanel answers_;
+    PracticeSession practice_;
+    bool copying_ = false;     // the graph is being painted for the clipboard
     double wheel_notches_ = 0; // towards the next zoom step
 };
 

@@ -33,23 +33,28 @@ std::vector<Placement> arrange_working(std::span<const ControlRow> table,
     const int wanted = working->width * std::max(zoom_percent, 100) / 100;
     const int most = (width - 2 * margin - gap) * 3 / 5;
     const int working_width = std::max(working->width, std::min(wanted, most));
-    const int bottom = designed_working.bottom + grow_down;
 
     std::vector<Placement> places;
     for (const ControlRow& row : table) {
         Rect place = rect_of(row);
         if (row.name == kWorking) {
-            place = {margin, place.top, margin + working_width, bottom};
+            place = {margin, place.top, margin + working_width, place.bottom + grow_down};
         } else if (row.name == kGraph) {
-            place = {margin + working_width + gap, place.top, width - margin, bottom};
+            place = {margin + working_width + gap, place.top, width - margin,
+                     place.bottom + grow_down};
         } else if (row.top >= designed_working.bottom) {
-            // The bottom row stays at the bottom; what stands at the right keeps to the right.
+            // What stands under the working moves down with its bottom; what
+            // stands at the right keeps to the right; a row as wide as the
+            // working widens with it.
             place.top += grow_down;
             place.bottom += grow_down;
             if (row.left > designed.client_width / 2) {
                 const int shift = width - designed.client_width;
                 place.left += shift;
                 place.right += shift;
+            } else if (place.left == designed_working.left &&
+                       place.right == designed_working.right) {
+                place.right = margin + working_width;
             }
         }
         places.emplace_back(row.name, place);

@@ -60,7 +60,8 @@ COLORREF ink_colour(draw::Ink ink) {
     }
     switch (ink) {
     case draw::Ink::Paper:
-    case draw::Ink::Region: // no fill the system's colours have: the region's edges say enough
+    case draw::Ink::Region:    // no fill the system's colours have: the region's edges say enough
+    case draw::Ink::Highlight: // the bar beside it, in the highlight colour, says it
         return GetSysColor(COLOR_WINDOW);
     case draw::Ink::Curve:
         return GetSysColor(COLOR_HOTLIGHT);

@@ -85,7 +85,8 @@ LONG role_of(ui::ControlKind kind) {
 
 // A button or an option: a screen reader's default action clicks it.
 bool is_pressable(ui::ControlKind kind) {
-    return kind == ui::ControlKind::Button || kind == ui::ControlKind::Option;
+    return kind == ui::ControlKind::Button || kind == ui::ControlKind::Option ||
+           kind == ui::ControlKind::CheckBox;
 }
 
 } // namespace

@@ -34,6 +34,8 @@ ControlClass control_class(ui::ControlKind kind) {
         return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ui::ControlKind::Option:
         return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+    case ui::ControlKind::CheckBox:
+        return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case ui::ControlKind::Picture:
         return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_NOTIFY, 0};
     case ui::ControlKind::Link:
@@ -45,6 +47,16 @@ ControlClass control_class(ui::ControlKind kind) {
     }
     // SS_NOTIFY: a label takes its own mouse moves instead of passing them to the window.
     return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+}
+
+ControlClass control_class(const ui::ControlRow& row) {
+    ControlClass kind = control_class(row.kind);
+    // A label's access key: the dialog manager hands the focus to the control
+    // stacked below it, its buddy.
+    if (row.kind == ui::ControlKind::Label && ui::access_key(row.caption) != 0) {
+        kind.style &= ~static_cast<DWORD>(SS_NOPREFIX);
+    }
+    return kind;
 }
 
 HWND hidden_owner() {
@@ -100,7 +112,7 @@ void FormWindow::build_controls() {
     const std::span<const ui::ControlRow> table = form_->controls();
     for (std::size_t index = 0; index < table.size(); ++index) {
         const ui::ControlRow& row = table[index];
-        ControlClass kind = control_class(row.kind);
+        ControlClass kind = control_class(row);
         // Each group of options is entered by Tab and walked by the arrow
         // keys; the control after a group starts one of its own, ending it.
         if (ui::starts_group(table, row.name)) {

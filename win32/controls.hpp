@@ -14,6 +14,8 @@ struct ControlClass {
     DWORD ex_style;
 };
 ControlClass control_class(ui::ControlKind kind);
+// The class of a row's control, its caption taken into account.
+ControlClass control_class(const ui::ControlRow& row);
 
 // Never shown: owning a dialog keeps it off the taskbar.
 HWND hidden_owner();

@@ -166,7 +166,8 @@ void FormWindow::on_command(WPARAM wparam, LPARAM lparam) {
     }
     const ui::ControlKind kind = control->row->kind;
     const WORD code = HIWORD(wparam);
-    const bool pressable = kind == ui::ControlKind::Button || kind == ui::ControlKind::Option;
+    const bool pressable = kind == ui::ControlKind::Button || kind == ui::ControlKind::Option ||
+                           kind == ui::ControlKind::CheckBox;
     if (pressable && code == BN_CLICKED) {
         form_->clicked(control->row->name);
     } else if (kind == ui::ControlKind::Label && code == STN_DBLCLK) {
@@ -189,7 +190,8 @@ LRESULT FormWindow::colour_static(HDC dc, HWND control) {
     }
     SetTextColor(dc, text_colour(colour));
     // Labels keep the button face, whatever the window's own background; options lie on it.
-    const bool option = found != nullptr && found->row->kind == ui::ControlKind::Option;
+    const bool option = found != nullptr && (found->row->kind == ui::ControlKind::Option ||
+                                             found->row->kind == ui::ControlKind::CheckBox);
     const ui::Colour face = option ? form_->frame().background : ui::kSystemColour;
     SetBkColor(dc, face_colour(face));
     return reinterpret_cast<LRESULT>(face_brush(face));

@@ -28,6 +28,10 @@ std::string FormWindow::text(std::string_view control) const {
     return utf8(window_text(find(control).window));
 }
 
+void FormWindow::set_text(std::string_view control, std::string_view text) {
+    SetWindowTextW(find(control).window, wide(text).c_str());
+}
+
 std::string FormWindow::caption(std::string_view control) const {
     return text(control);
 }

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "当 x<1 时，y 随 x 的增大而增大；当 x>1 时，y 随 x 的增大而减小.\n"
                      "抛物线 y=−(x−1)²+4 可以由抛物线 y=−x² 向右平移 1 个单位，"
                      "再向上平移 4 个单位得到.\n"
-                     "令 y=0，得 −x²+2x+3=0，Δ=b²−4ac=16>0，\n解得 x₁=3，x₂=−1，\n"
+                     "令 y=0，得 −x²+2x+3=0，Δ=b²−4ac=16>0，\n解得 x₁=−1，x₂=3，\n"
                      "所以抛物线与 x 轴交于点 (−1, 0) 和 (3, 0)；\n"
                      "令 x=0，得 y=3，抛物线与 y 轴交于点 (0, 3)."},
         Textbook{"decimal_made_a_fraction",
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         Textbook{"shifted_up_only",
                  {"1", "0", "1"},
                  "说出二次函数 y=x²+1" + kAsked +
-                     "解：y=x²+1.\n所以抛物线的顶点是 (0, 1)，对称轴是直线 x=0.\n"
+                     "解：y=x²+1.\n所以抛物线的顶点是 (0, 1)，对称轴是 y 轴.\n"
                      "因为 a=1>0，所以抛物线开口向上；\n当 x=0 时，y 有最小值 1.\n"
                      "当 x<0 时，y 随 x 的增大而减小；当 x>0 时，y 随 x 的增大而增大.\n"
                      "抛物线 y=x²+1 可以由抛物线 y=x² 向上平移 1 个单位得到.\n"
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         Textbook{"vertex_at_the_origin",
                  {"3", "0", "0"},
                  "说出二次函数 y=3x²" + kAsked +
-                     "解：y=3x².\n所以抛物线的顶点是 (0, 0)，对称轴是直线 x=0.\n"
+                     "解：y=3x².\n所以抛物线的顶点是 (0, 0)，对称轴是 y 轴.\n"
                      "因为 a=3>0，所以抛物线开口向上；\n当 x=0 时，y 有最小值 0.\n"
                      "当 x<0 时，y 随 x 的增大而减小；当 x>0 时，y 随 x 的增大而增大.\n"
                      "令 y=0，得 3x²=0，Δ=b²−4ac=0，\n解得 x₁=x₂=0，\n"
@@ -145,6 +145,15 @@ INSTANTIATE_TEST_SUITE_P(
                      "令 y=0，得 x=2，直线与 x 轴交于点 (2, 0).\n"
                      "直线与两条坐标轴围成的三角形的面积 S=1/2×2×6=6.\n"
                      "直线 y=−3x+6 可以由直线 y=−3x 向上平移 6 个单位得到."},
+        Textbook{"line_through_decimal_points_as_its_working_answers",
+                 {"0.5", "1", "1.5", "2.5"},
+                 "说出一次函数 y=1.5x+0.25" + kLineAsked +
+                     "解：y=1.5x+0.25=(3/2)x+1/4.\n"
+                     "因为 k=3/2>0，所以 y 随 x 的增大而增大.\n"
+                     "令 x=0，得 y=1/4，直线与 y 轴交于点 (0, 1/4)；\n"
+                     "令 y=0，得 x=−1/6，直线与 x 轴交于点 (−1/6, 0).\n"
+                     "直线与两条坐标轴围成的三角形的面积 S=1/2×1/6×1/4=1/48.\n"
+                     "直线 y=(3/2)x+1/4 可以由直线 y=(3/2)x 向上平移 1/4 个单位得到."},
         Textbook{"proportional",
                  {"1", "2", "3", "6"},
                  "说出一次函数 y=2x 的增减性，求它与坐标轴的交点.\n"
@@ -258,8 +267,19 @@ void expect_translation(const Plot& plot, const Rational& base_a, const Rational
     }
 }
 
+// A function stated with decimals ("y=0.5x²−6x+21", "y=0.5x+1") is turned
+// into fractions by the page's first line, and only then: "解：y=0.5x+1=…".
+void expect_decimals_turned(const vornix::calc::FunctionPage& page, const std::string& context) {
+    const std::string function = between(linear_text(page.statement), "函数 ", " 的");
+    const bool decimals = function.find('.') != npos;
+    EXPECT_EQ(linear_text(page.lines.front()).starts_with("解：" + function + "="), decimals)
+        << context << "\n"
+        << page_text(page);
+}
+
 void expect_line_page(const vornix::calc::FunctionPage& page, const Rational& k, const Rational& b,
                       const std::string& context) {
+    expect_decimals_turned(page, context);
     const std::string text = ascii_minus(page_text(page));
     EXPECT_EQ(rational(between(text, "因为 k=", k > 0 ? ">0" : "<0")), k) << text;
     EXPECT_NE(text.find(k > 0 ? "增大而增大" : "增大而减小"), npos) << text;
@@ -276,6 +296,7 @@ void expect_line_page(const vornix::calc::FunctionPage& page, const Rational& k,
 
 void expect_parabola_page(const Exercise& e, const Rational& a, const Rational& b,
                           const Rational& c, const std::string& context) {
+    expect_decimals_turned(e.function, context);
     const std::string text = ascii_minus(page_text(e.function));
     const Rational h = -b / (2 * a);
     const Rational k = (4 * a * c - b * b) / (4 * a);
@@ -291,7 +312,11 @@ void expect_parabola_page(const Exercise& e, const Rational& a, const Rational& 
     const std::string vertex = between(text, "顶点是 (", ")，");
     EXPECT_EQ(rational(vertex.substr(0, vertex.find(", "))), h) << text;
     EXPECT_EQ(rational(vertex.substr(vertex.find(", ") + 2)), k) << text;
-    EXPECT_EQ(rational(between(text, "对称轴是直线 x=", ".")), h) << text;
+    if (h == 0) {
+        EXPECT_NE(text.find("对称轴是 y 轴."), npos) << text;
+    } else {
+        EXPECT_EQ(rational(between(text, "对称轴是直线 x=", ".")), h) << text;
+    }
     EXPECT_EQ(rational(between(text, "当 x=", " 时")), h) << text;
     EXPECT_EQ(rational(between(text, a > 0 ? "有最小值 " : "有最大值 ", ".")), k) << text;
     const std::string translation = between(text, "可以由", "得到");

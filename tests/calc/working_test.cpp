@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          "两式相减，得 7k=14，k=2.\n"
                                          "把 k=2 代入 3k+b=5，得 b=−1.\n"
                                          "所以这个一次函数的解析式为 y=2x−1."}}},
-        Textbook{"negative_a_keeps_the_answers_order",
+        Textbook{"negative_a_made_positive_names_the_smaller_root_first",
                  {"-2", "4", "6"},
                  Method::Factoring,
                  {{Method::Formula, "解：方程两边同除以 −2，得 x²−2x−3=0.\n"
@@ -190,17 +190,17 @@ INSTANTIATE_TEST_SUITE_P(
                                     "Δ=b²−4ac=(−2)²−4×1×(−3)=16>0，\n"
                                     "方程有两个不等的实数根，\n"
                                     "x=(−b±√(b²−4ac))/(2a)=(2±√16)/(2×1)=(2±4)/2，\n"
-                                    "即 x₁=3，x₂=−1."},
+                                    "即 x₁=−1，x₂=3."},
                   {Method::CompletingSquare, "解：方程两边同除以 −2，得 x²−2x−3=0.\n"
                                              "移项，得 x²−2x=3.\n"
                                              "配方，得 x²−2x+1²=3+1²，\n"
                                              "(x−1)²=4.\n"
                                              "由此可得 x−1=±2，\n"
-                                             "x₁=3，x₂=−1."},
+                                             "x₁=−1，x₂=3."},
                   {Method::Factoring, "解：方程两边同除以 −2，得 x²−2x−3=0.\n"
-                                      "因式分解，得 (x−3)(x+1)=0.\n"
-                                      "于是得 x−3=0 或 x+1=0，\n"
-                                      "x₁=3，x₂=−1."}}},
+                                      "因式分解，得 (x+1)(x−3)=0.\n"
+                                      "于是得 x+1=0 或 x−3=0，\n"
+                                      "x₁=−1，x₂=3."}}},
         Textbook{"too_long_to_simplify",
                  {"1E-30", "1", "1"},
                  Method::Formula,
@@ -231,15 +231,15 @@ TEST(WorkingStyle, OneMethodReadsAsAStudentExpectsIt) {
                  "配方，得 x²−2x+1²=2+1²，\n"
                  "(x−1)²=3.\n"
                  "由此可得 x−1=±√3，\n"
-                 "x₁=1+√3，x₂=1−√3."},
+                 "x₁=1−√3，x₂=1+√3."},
              Row{"sign_with_the_division",
                  {"-0.3", "0.6", "0.9"},
                  Method::Factoring,
                  "解：方程两边同乘以 10，得 −3x²+6x+9=0.\n"
                  "方程两边同除以 −3，得 x²−2x−3=0.\n"
-                 "因式分解，得 (x−3)(x+1)=0.\n"
-                 "于是得 x−3=0 或 x+1=0，\n"
-                 "x₁=3，x₂=−1."},
+                 "因式分解，得 (x+1)(x−3)=0.\n"
+                 "于是得 x+1=0 或 x−3=0，\n"
+                 "x₁=−1，x₂=3."},
              Row{"already_a_square",
                  {"2", "0", "0"},
                  Method::Factoring,
@@ -250,7 +250,7 @@ TEST(WorkingStyle, OneMethodReadsAsAStudentExpectsIt) {
                  Method::Factoring,
                  "解：因式分解，得 x(2x+1)=0.\n"
                  "于是得 x=0 或 2x+1=0，\n"
-                 "x₁=−1/2，x₂=0."},
+                 "x₁=0，x₂=−1/2."},
              Row{"point_on_the_y_axis_gives_b",
                  {"0", "1", "1", "3"},
                  Method::Undetermined,
@@ -320,9 +320,33 @@ std::string ascii_minus(std::string text) {
     return text;
 }
 
+// "2x+1" of "于是得 2x+1=0 或 x−3=0，"; the whole working where it has none.
+std::string first_factor(const std::string& working) {
+    const std::size_t start = working.find("于是得 ") + std::string("于是得 ").size();
+    return working.substr(start, working.find("=0", start) - start);
+}
+
+// The root of a linear factor "2x+1", "x−3", "x".
+Rational factor_root(const std::string& factor) {
+    const std::string f = ascii_minus(factor);
+    const std::size_t x = f.find('x');
+    const Rational q = x == 0 ? Rational(1) : rational(f.substr(0, x));
+    const std::string rest = f.substr(x + 1);
+    const Rational p = rest.empty() ? Rational(0) : rational(rest.substr(rest[0] == '+'));
+    return -p / q;
+}
+
+// Whether the answer's X1 is the smaller root: "X1= 1    X2= 2".
+bool answer_x1_smaller(const std::string& answer) {
+    const std::size_t second = answer.find("X2=");
+    return std::stod(answer.substr(3, second - 3)) < std::stod(answer.substr(second + 3));
+}
+
 // Random textbook-sized exercises: every equation a working writes has the
 // roots of the one asked, the discriminant it writes belongs to the equation
-// it solves, and its roots are the exact form's, in the answer's order.
+// it solves, and its roots are the exact form's; x₁ is the − branch of the ±
+// (the working makes a positive: the smaller root), or in 因式分解法 the root
+// of the factor written first.
 TEST(WorkingProperties, EveryEquationKeepsTheRootsAndTheRootsAreTheAnswers) {
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> digits(-60, 60);
@@ -369,9 +393,14 @@ TEST(WorkingProperties, EveryEquationKeepsTheRootsAndTheRootsAreTheAnswers) {
             }
             if (exact->kind == vornix::calc::ExactQuadratic::Kind::Roots) {
                 const bool twice = exact->x1.text == exact->x2.text;
+                const bool x1_first =
+                    working.method == Method::Factoring
+                        ? factor_root(first_factor(text)) == rational(ascii_minus(exact->x1.text))
+                        : answer_x1_smaller(exercise.answer);
+                const std::string& first = x1_first ? exact->x1.text : exact->x2.text;
+                const std::string& second = x1_first ? exact->x2.text : exact->x1.text;
                 const std::string roots =
-                    twice ? "=" + exact->x1.text + "."
-                          : "x₁=" + exact->x1.text + "，x₂=" + exact->x2.text + ".";
+                    twice ? "=" + exact->x1.text + "." : "x₁=" + first + "，x₂=" + second + ".";
                 EXPECT_TRUE(ascii_minus(text).ends_with(roots))
                     << text << "\nnot ending in " << roots;
                 EXPECT_EQ(text.find("x₁=x₂=") != std::string::npos, twice) << text;

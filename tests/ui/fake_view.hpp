@@ -15,6 +15,9 @@ class FakeView : public ui::View {
   public:
     std::string text(std::string_view control) const override { return get(texts, control); }
     std::string caption(std::string_view control) const override { return get(captions, control); }
+    void set_text(std::string_view control, std::string_view text) override {
+        texts[std::string(control)] = text;
+    }
     void set_caption(std::string_view control, std::string_view text) override {
         captions[std::string(control)] = text;
     }

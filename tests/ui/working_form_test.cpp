@@ -22,9 +22,9 @@ class WorkingFormTest : public ::testing::Test {
         form.show(&exercise);
     }
     std::string checked_option() const {
-        for (const auto& [name, on] : view.checked) {
-            if (on && name != "optSolve" && name != "optFunction") {
-                return name;
+        for (const char* method : {"optFormula", "optSquare", "optFactor"}) {
+            if (const auto on = view.checked.find(method); on != view.checked.end() && on->second) {
+                return method;
             }
         }
         return "";

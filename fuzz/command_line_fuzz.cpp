@@ -7,6 +7,7 @@
 #include "export.hpp"
 #include "measuring_canvas.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <map>

@@ -27,6 +27,9 @@ CommandLine read_check(std::span<const std::string> arguments) {
             return refusal(not_here(option, "--check"));
         }
     }
+    if (!answer) { // "--check" was another option's value
+        return refusal(needs_value("--check"));
+    }
     if (options.items.size() != 1) {
         return refusal(options.items.empty()
                            ? "--check 需要一道题（--quadratic 或 --line）/ needs an exercise"

@@ -67,6 +67,9 @@ std::string into_request(const Values& values, PracticeRequest& request) {
                std::to_string(most) + " 的整数 / must be a whole number from " +
                std::to_string(least) + " to " + std::to_string(most) + ": " + value;
     };
+    if (!values.count) { // "--practice" was another option's value
+        return needs_value("--practice");
+    }
     const auto count = read_number(values.count, 1, calc::kMostPracticeExercises);
     if (!count) {
         return range("--practice", 1, calc::kMostPracticeExercises, *values.count);
@@ -128,6 +131,12 @@ CommandLine read_practice(std::span<const std::string> arguments) {
     for (const char* option : {"--key", "--versions"}) {
         if (slot_of(option, values)->has_value() && !values.sheet) {
             return refusal(std::string(option) + " 需要 --export SHEET / needs --export SHEET");
+        }
+    }
+    for (const auto& [option, file] :
+         {std::pair{"--export", values.sheet}, {"--key", values.key}}) {
+        if (file && file->empty()) {
+            return refusal(std::string(option) + " 需要文件名 / needs a file name");
         }
     }
     if (values.sheet && values.sheet == values.key) {

@@ -71,6 +71,10 @@ struct KindLevel {
     int level;
 };
 
+void PrintTo(const KindLevel& row, std::ostream* out) {
+    *out << vornix::calc::kind_name(row.kind) << " level " << row.level;
+}
+
 std::vector<KindLevel> every_kind_and_level() {
     std::vector<KindLevel> all;
     for (const PracticeKind kind :

@@ -105,6 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"method_for_a_line",
                 {"--check", "y=x", "--line", "0", "1", "2", "5", "--method", "factor"},
                 "--method 只用于 --quadratic / is for --quadratic only"},
+        Refused{"check_taken_as_the_method", with_exercise({"--method", "--check"}),
+                "无法识别的参数 / unknown argument: --method --check"},
         Refused{"two_answers", with_exercise({"--check", "1", "--check", "2"}),
                 "--check 只能给一次 / is given twice"},
         Refused{"slip_in_a_number",

@@ -159,9 +159,13 @@ std::vector<std::vector<PracticeExercise>> make_exercise_versions(PracticeKind k
     std::vector<std::vector<PracticeExercise>> sets;
     for (std::size_t version = 0; version < versions; ++version) {
         // Each version a seed of its own, far from the seeds of the others
-        // and from seed + 1, which a teacher may give for the next sheet.
+        // and from seed + 1, which a teacher may give for the next sheet. The
+        // place is widened first: ~ of a 32-bit size_t would give 32-bit
+        // Windows and i386 other versions.
         const std::uint64_t own =
-            version == 0 ? seed : SplitMix64(seed ^ SplitMix64(~version).next()).next();
+            version == 0
+                ? seed
+                : SplitMix64(seed ^ SplitMix64(~static_cast<std::uint64_t>(version)).next()).next();
         sets.push_back(make_set(kind, level, own, count, seen));
     }
     return sets;

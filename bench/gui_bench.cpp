@@ -2,8 +2,10 @@
 // entries and with one mebibyte of text in every entry box; and how long the
 // working window takes from the double-click on the answer to its first frame;
 // a zoom or pan step of the graph in the maximised working window at 200 %;
-// and twenty exercises written as a PDF.
+// twenty exercises written as a PDF; and a practice set of 200 exercises
+// written as a worksheet and its key, both PDF.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/vornix_gui_bench
+#include "command_line.hpp"
 #include "main_window.hpp"
 #include "paper.hpp"
 #include "settings.hpp"
@@ -173,6 +175,50 @@ void ExportTwentyExercisesToPdf(benchmark::State& state) {
     }
 }
 
+// Qt's PDF, its files kept in memory.
+class PdfInMemory final : public draw::PageRenderer {
+  public:
+    std::optional<std::string> pdf(draw::Pages& document) override { return qt_.pdf(document); }
+    std::optional<std::string> png(draw::Pages& document, std::size_t index, double dpi) override {
+        return qt_.png(document, index, dpi);
+    }
+    bool write_file(const std::string&, std::string_view bytes) override {
+        benchmark::DoNotOptimize(bytes.data());
+        return true;
+    }
+    void remove_file(const std::string&) override {}
+
+  private:
+    qt::QtPageRenderer qt_;
+};
+
+// vornix --practice 200 --kind K --level 2 --seed 8041 --export sheet.pdf --key key.pdf:
+// the exercises made, evaluated, laid out and written, both files.
+void PracticeSheetAndKeyOf200ToPdf(benchmark::State& state) {
+    ui::PracticeRequest request;
+    request.count = 200;
+    request.kind = static_cast<calc::PracticeKind>(state.range(0));
+    request.level = 2;
+    request.seed = 8041;
+    request.sheet = "sheet.pdf";
+    request.key = "key.pdf";
+    state.SetLabel(std::string(calc::kind_name(request.kind)));
+    for (auto _ : state) {
+        PdfInMemory files;
+        const ui::CommandLineAnswer answer = ui::run_practice(request, files);
+        if (answer.exit_code != 0) {
+            state.SkipWithError(answer.text.c_str());
+            break;
+        }
+    }
+}
+
+BENCHMARK(PracticeSheetAndKeyOf200ToPdf)
+    ->Arg(static_cast<int>(calc::PracticeKind::Factor))
+    ->Arg(static_cast<int>(calc::PracticeKind::Mixed))
+    ->Arg(static_cast<int>(calc::PracticeKind::Function))
+    ->Arg(static_cast<int>(calc::PracticeKind::Line))
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(WorkingWindowFirstFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(GraphZoomStepWholeWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(GraphPanStepWholeWindow)->Unit(benchmark::kMillisecond);

@@ -100,6 +100,27 @@ detail::Draft draft(Role role, int level, SplitMix64& random) {
     }
 }
 
+// `count` exercises none of which is in `seen`, each added to it.
+std::vector<PracticeExercise> make_set(PracticeKind kind, int level, std::uint64_t seed,
+                                       std::size_t count, std::set<std::string>& seen) {
+    // Each kind and level its own stream: one seed given for two of them
+    // should not repeat the draws that made the other's exercises.
+    const auto stream = static_cast<std::uint64_t>(kind) * 4 + static_cast<std::uint64_t>(level);
+    SplitMix64 random(seed ^ SplitMix64(stream).next());
+    std::vector<PracticeExercise> exercises;
+    for (const Role role : plan(kind, count, random)) {
+        detail::Draft next = draft(role, level, random);
+        for (int draws = 1; !seen.insert(next.identity).second; ++draws) {
+            if (draws == kMostDraws) {
+                throw std::logic_error("practice: fewer different exercises than asked for");
+            }
+            next = draft(role, level, random);
+        }
+        exercises.push_back(std::move(next.exercise));
+    }
+    return exercises;
+}
+
 } // namespace
 
 std::string_view kind_name(PracticeKind kind) {
@@ -130,23 +151,32 @@ std::vector<PracticeExercise> make_exercises(PracticeKind kind, int level, std::
     if (count < 1 || count > practice_capacity(kind, level)) {
         throw std::invalid_argument("practice count outside what the kind and level can hold");
     }
-    // Each kind and level its own stream: one seed given for two of them
-    // should not repeat the draws that made the other's exercises.
-    const auto stream = static_cast<std::uint64_t>(kind) * 4 + static_cast<std::uint64_t>(level);
-    SplitMix64 random(seed ^ SplitMix64(stream).next());
-    std::vector<PracticeExercise> exercises;
     std::set<std::string> seen;
-    for (const Role role : plan(kind, count, random)) {
-        detail::Draft next = draft(role, level, random);
-        for (int draws = 1; !seen.insert(next.identity).second; ++draws) {
-            if (draws == kMostDraws) {
-                throw std::logic_error("practice: fewer different exercises than asked for");
-            }
-            next = draft(role, level, random);
-        }
-        exercises.push_back(std::move(next.exercise));
+    return make_set(kind, level, seed, count, seen);
+}
+
+std::vector<std::vector<PracticeExercise>> make_exercise_versions(PracticeKind kind, int level,
+                                                                  std::uint64_t seed,
+                                                                  std::size_t count,
+                                                                  std::size_t versions) {
+    if (versions < 1 || versions > kMostPracticeVersions || count < 1 ||
+        count > practice_capacity(kind, level) / versions) {
+        throw std::invalid_argument("practice versions outside what the kind and level can hold");
     }
-    return exercises;
+    std::set<std::string> seen; // shared: no exercise on two desks
+    std::vector<std::vector<PracticeExercise>> sets;
+    for (std::size_t version = 0; version < versions; ++version) {
+        // Each version a seed of its own, far from the seeds of the others
+        // and from seed + 1, which a teacher may give for the next sheet. The
+        // place is widened first: ~ of a 32-bit size_t would give 32-bit
+        // Windows and i386 other versions.
+        const std::uint64_t own =
+            version == 0
+                ? seed
+                : SplitMix64(seed ^ SplitMix64(~static_cast<std::uint64_t>(version)).next()).next();
+        sets.push_back(make_set(kind, level, own, count, seen));
+    }
+    return sets;
 }
 
 std::optional<Method> practice_method(PracticeKind kind, const PracticeExercise& exercise) {

@@ -73,6 +73,22 @@ std::size_t practice_capacity(PracticeKind kind, int level);
 std::vector<PracticeExercise> make_exercises(PracticeKind kind, int level, std::uint64_t seed,
                                              std::size_t count);
 
+// The most versions of one set, for neighbouring desks (A卷 to F卷).
+inline constexpr std::size_t kMostPracticeVersions = 6;
+
+// `versions` sets of `count` exercises each, for neighbouring desks: the
+// first is make_exercises(kind, level, seed, count); each other one follows
+// from its own seed, derived from `seed` and its place, and keeps the level's
+// promise on its own (a formula set's blocks of four, a mixed set's methods).
+// No exercise is in two sets ("different" as for make_exercises). The same
+// on every machine and build. Throws std::invalid_argument when level is
+// outside 1..3, count below 1, versions outside 1..kMostPracticeVersions, or
+// count × versions above practice_capacity(kind, level).
+std::vector<std::vector<PracticeExercise>> make_exercise_versions(PracticeKind kind, int level,
+                                                                  std::uint64_t seed,
+                                                                  std::size_t count,
+                                                                  std::size_t versions);
+
 // The method the exercise is practised with, for the sheet's wording and the
 // key: Factoring, CompletingSquare or Formula for those kinds; for Mixed, the
 // one a teacher picks (the exercise's default working). Nothing for Function

@@ -27,7 +27,7 @@ cmake --build build-fuzz -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=5}
 
 for target in read_number solvers exact_forms working_quadratic working_line layout graph show_number \
-    get_key_value settings_and_arguments answer; do
+    get_key_value settings_and_arguments answer command_line; do
     work=$(mktemp -d)
     # New inputs go to the scratch folder; the committed inputs stay as they are.
     ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -max_len=4096 -timeout=10 \

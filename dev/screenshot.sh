@@ -2,8 +2,9 @@
 # Starts the built Vornix in a real window under Xvfb, types the first example
 # of each exercise, presses both GO buttons and saves docs/main-window.png,
 # docs/about-window.png, the two working windows on both their pages, the
-# quadratic's maximised at 200 %, a wrong answer checked, practice, and the
-# first page of a worksheet key.
+# quadratic's maximised at 200 %, a wrong answer checked, practice, the first
+# page of a worksheet key, and the first pages of a practice worksheet and of
+# its key.
 # Run after the README's build command, as root on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -111,5 +112,14 @@ sheet=$(mktemp -d)
     --quadratic 0.5 -1 -1 --quadratic 1 2 5 --line 3 5 -4 -9 --line 0 1 1 3
 pdftoppm -png -r 80 -f 1 -l 1 "$sheet/key.pdf" "$sheet/page"
 cp "$sheet"/page-1.png docs/worksheet-page.png
-rm -rf "$sheet"
 echo "saved docs/worksheet-page.png"
+
+# A practice worksheet for a class and its key, their first pages.
+./build/vornix --practice 12 --kind factor --level 2 --seed 8041 \
+    --export "$sheet/practice.pdf" --key "$sheet/answers.pdf"
+pdftoppm -png -r 80 -f 1 -l 1 "$sheet/practice.pdf" "$sheet/practice"
+pdftoppm -png -r 80 -f 1 -l 1 "$sheet/answers.pdf" "$sheet/answers"
+cp "$sheet"/practice-1.png docs/practice-sheet.png
+cp "$sheet"/answers-1.png docs/practice-key.png
+rm -rf "$sheet"
+echo "saved docs/practice-sheet.png and docs/practice-key.png"

@@ -13,11 +13,14 @@
 # are shared with the root under the same paths (with /tmp), so that the
 # programs, the build folders and the Wine prefixes keep their paths. Prints,
 # on its last line, a folder holding `wine` and `wineserver` that run inside
-# the root. `--unmount` takes the shared folders out of the root again.
+# the root: the Wine to use by hand as well, as /usr/bin/wine is Debian 12's
+# own, which has no 32-bit modules here. `--unmount` takes the shared folders
+# out of the root again. A root that lacks what the check needs is made anew.
 # Usage, as root on Debian 12:
 #   bash dev/wine-wow64.sh [root, default ~/.cache/vornix/wine-wow64] [folder ...]
 #   bash dev/wine-wow64.sh --unmount [root]
 set -euo pipefail
+trap 'echo "dev/wine-wow64.sh: \`$BASH_COMMAND\` failed (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
 unmount_only=false
 if [ "${1:-}" = --unmount ]; then
@@ -39,6 +42,20 @@ if $unmount_only; then
     exit 0
 fi
 
+# What a 32-bit process needs: Wine's loader and, for WoW64, the 32-bit ntdll
+# and the programs wineboot starts to fill a new prefix's syswow64.
+needed=(usr/lib/wine/wine64 usr/lib/wine/wineserver64 "${wine_dir#/}/x86_64-windows/wow64.dll"
+    "${wine_dir#/}"/i386-windows/{ntdll.dll,kernel32.dll,rundll32.exe,setupapi.dll,cmd.exe})
+missing() {
+    for file in "${needed[@]}"; do
+        [ -e "$root/$file" ] || echo "$file"
+    done
+}
+
+if [ -f "$root/ready" ] && [ -n "$(missing)" ]; then
+    echo "Wine's root $root lacks $(missing | tr '\n' ' ')- made anew" >&2
+    rm "$root/ready"
+fi
 if [ ! -f "$root/ready" ]; then
     bash dev/setup.sh debootstrap
     unmount_all
@@ -60,6 +77,10 @@ if [ ! -f "$root/ready" ]; then
     dpkg-deb -x "$root"/var/tmp/libwine_*_i386.deb "$root/var/tmp/libwine-i386"
     cp -a "$root/var/tmp/libwine-i386/usr/lib/i386-linux-gnu/wine/i386-windows" "$root$wine_dir/"
     rm -rf "$root"/var/tmp/libwine*
+    if [ -n "$(missing)" ]; then
+        echo "Wine's root $root was set up without $(missing | tr '\n' ' ')(log: $root.log)" >&2
+        exit 1
+    fi
     touch "$root/ready"
 fi
 

@@ -4,60 +4,45 @@
 #include "sub_canvas.hpp"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vornix::draw {
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kMarginMm = 18;
-constexpr double kFootMm = 8;    // the foot's band above the bottom margin
 constexpr double kBetweenMm = 7; // between two exercises
-constexpr double kWorkingShare = 0.56;
+constexpr double kWorkingShare = Document::kWorkingShare;
 constexpr double kGapShare = 0.04;
 constexpr double kGraphHeightShare = 0.9; // of the graph's width
-
-// Where a page's pieces may go, in its pixels.
-struct Frame {
-    double left;
-    double top;
-    double width;
-    double bottom;
-    double mm;
-};
-
-Frame frame_of(Canvas& page) {
-    const double mm = 96 * page.scale() / kMillimetresPerInch;
-    const double margin = kMarginMm * mm;
-    return {margin, margin, page.width() - 2 * margin, page.height() - margin - kFootMm * mm, mm};
-}
 
 // Lays the pieces one below the other, going on to a new page where one does not fit.
 class Pager {
   public:
-    Pager(const Frame& frame, std::vector<std::vector<Document::Piece>>& pages)
-        : frame_(frame), pages_(pages), y_(frame.top) {
+    // The first page's pieces start at `first_top`, under its heading.
+    Pager(const PageFrame& frame, std::vector<std::vector<Document::Piece>>& pages,
+          double first_top)
+        : frame_(frame), pages_(pages), page_top_(first_top), y_(first_top) {
         pages_.emplace_back();
     }
 
-    void add_item(std::size_t item, const Typeset& set) {
-        const double working_width = frame_.width * kWorkingShare;
+    void add_item(std::size_t item, const Typeset& set, bool graph) {
+        const double working_width = graph ? frame_.width * kWorkingShare : frame_.width;
         const double graph_width = frame_.width * (1 - kWorkingShare - kGapShare);
-        const double graph_height = graph_width * kGraphHeightShare;
+        const double graph_height = graph ? graph_width * kGraphHeightShare : 0;
         const double needed = std::max(set.height, graph_height);
-        if (y_ > frame_.top) {
+        if (y_ > page_top_) {
             y_ += kBetweenMm * frame_.mm;
         }
         // A whole exercise goes on the next page rather than be split, where it fits on one.
         const double page_height = frame_.bottom - frame_.top;
-        if (y_ > frame_.top && y_ + std::min(needed, page_height) > frame_.bottom) {
+        if (y_ > page_top_ && y_ + std::min(needed, page_height) > frame_.bottom) {
             new_page();
         }
         const std::size_t graph_page = pages_.size();
         const double start = y_;
-        pages_.back().push_back({item, true, 0, 0,
-                                 frame_.left + working_width + frame_.width * kGapShare, start,
-                                 graph_width, graph_height});
+        if (graph) {
+            pages_.back().push_back({item, true, 0, 0,
+                                     frame_.left + working_width + frame_.width * kGapShare, start,
+                                     graph_width, graph_height});
+        }
         add_lines(item, set, working_width);
         if (pages_.size() == graph_page) {
             y_ = std::max(y_, start + graph_height);
@@ -67,6 +52,7 @@ class Pager {
   private:
     void new_page() {
         pages_.emplace_back();
+        page_top_ = frame_.top;
         y_ = frame_.top;
     }
 
@@ -81,7 +67,7 @@ class Pager {
             while (end < count && y_ + set.lines[end].bottom - from <= frame_.bottom) {
                 ++end;
             }
-            if (end == first && y_ > frame_.top) {
+            if (end == first && y_ > page_top_) {
                 new_page();
                 continue;
             }
@@ -97,27 +83,24 @@ class Pager {
         }
     }
 
-    const Frame& frame_;
+    const PageFrame& frame_;
     std::vector<std::vector<Document::Piece>>& pages_;
+    double page_top_;
     double y_;
 };
 
 } // namespace
 
-PageSize a4_pixels(double dpi) {
-    return {static_cast<int>(std::lround(210 / kMillimetresPerInch * dpi)),
-            static_cast<int>(std::lround(297 / kMillimetresPerInch * dpi))};
-}
-
 std::size_t Document::lay_out(Canvas& page) {
-    const Frame frame = frame_of(page);
+    const PageFrame frame = page_frame(page);
     sets_.clear();
     pages_.clear();
-    Pager pager(frame, pages_);
+    Pager pager(frame, pages_, frame.top + heading_height(heading_, page));
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        sets_.push_back(
-            typeset(items_[i].lines, kWorkingPoints, frame.width * kWorkingShare, page));
-        pager.add_item(i, sets_.back());
+        const bool graph = items_[i].graph;
+        sets_.push_back(typeset(items_[i].lines, kWorkingPoints,
+                                graph ? frame.width * kWorkingShare : frame.width, page));
+        pager.add_item(i, sets_.back(), graph);
     }
     return pages_.size();
 }
@@ -129,6 +112,9 @@ void Document::draw_page(std::size_t index, Canvas& page) {
     page.fill(Ink::Paper);
     if (index >= pages_.size()) {
         return;
+    }
+    if (index == 0) {
+        draw_heading(heading_, page);
     }
     for (const Piece& piece : pages_[index]) {
         if (piece.graph) {
@@ -145,20 +131,7 @@ void Document::draw_page(std::size_t index, Canvas& page) {
                        piece.to);
         }
     }
-    const Frame frame = frame_of(page);
-    const std::string foot = this->foot(index);
-    const TextExtent extent = page.measure(foot, kFootPoints);
-    page.text({frame.left, frame.bottom + kFootMm * frame.mm - extent.descent}, foot, kFootPoints,
-              Ink::Text);
-}
-
-std::string Document::foot(std::size_t index) const {
-    return page_foot(signature_, index, pages_.size());
-}
-
-std::string page_foot(std::string_view signature, std::size_t index, std::size_t count) {
-    return std::string(signature) + " · 第 " + std::to_string(index + 1) + " 页，共 " +
-           std::to_string(count) + " 页";
+    draw_foot(foot(index), page);
 }
 
 } // namespace vornix::draw

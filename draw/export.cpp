@@ -15,7 +15,7 @@ bool ends_with_any_case(std::string_view path, std::string_view ending) {
 }
 
 // The files' contents, page by page, or why there are none.
-std::optional<std::vector<std::string>> contents(Document& document, FileKind kind,
+std::optional<std::vector<std::string>> contents(Pages& document, FileKind kind,
                                                  PageRenderer& renderer) {
     std::vector<std::string> made;
     switch (kind) {
@@ -56,7 +56,7 @@ std::optional<FileKind> kind_of(std::string_view path) {
     return std::nullopt;
 }
 
-std::vector<std::string> svg_pages(Document& document) {
+std::vector<std::string> svg_pages(Pages& document) {
     const PageSize page = a4_pixels(96);
     SvgCanvas measuring(page.width, page.height);
     const std::size_t count = document.lay_out(measuring);
@@ -69,50 +69,65 @@ std::vector<std::string> svg_pages(Document& document) {
     return pages;
 }
 
-std::vector<std::string> numbered_names(const std::string& path, std::size_t count) {
-    if (count <= 1) {
-        return {path};
-    }
+std::string suffixed_name(const std::string& path, std::string_view suffix) {
     const std::size_t slash = path.find_last_of("/\\");
     const std::size_t dot = path.rfind('.');
     const std::size_t stem_end =
         dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : path.size();
+    return path.substr(0, stem_end) + "-" + std::string(suffix) + path.substr(stem_end);
+}
+
+std::vector<std::string> numbered_names(const std::string& path, std::size_t count) {
+    if (count <= 1) {
+        return {path};
+    }
     std::vector<std::string> names;
     for (std::size_t page = 1; page <= count; ++page) {
-        names.push_back(path.substr(0, stem_end) + "-" + std::to_string(page) +
-                        path.substr(stem_end));
+        names.push_back(suffixed_name(path, std::to_string(page)));
     }
     return names;
 }
 
-Saved save_document(Document& document, const std::string& path, PageRenderer& renderer) {
+Saved save_document(Pages& document, const std::string& path, PageRenderer& renderer) {
+    const DocumentFile file{&document, path};
+    return save_documents({&file, 1}, renderer);
+}
+
+Saved save_documents(std::span<const DocumentFile> files, PageRenderer& renderer) {
     Saved saved;
-    const std::optional<FileKind> kind = kind_of(path);
-    if (!kind) {
-        saved.outcome = Saved::Outcome::UnknownKind;
-        saved.message = "无法保存为 " + path + "：文件名须以 .png、.svg 或 .pdf 结尾.";
-        return saved;
+    // Each file's name and bytes, all made before the first is written.
+    std::vector<std::pair<std::string, std::string>> made;
+    for (const DocumentFile& file : files) {
+        const std::optional<FileKind> kind = kind_of(file.path);
+        if (!kind) {
+            saved.outcome = Saved::Outcome::UnknownKind;
+            saved.message = "无法保存为 " + file.path + "：文件名须以 .png、.svg 或 .pdf 结尾.";
+            return saved;
+        }
+        std::optional<std::vector<std::string>> pages = contents(*file.document, *kind, renderer);
+        if (!pages) {
+            saved.outcome = Saved::Outcome::Unsupported;
+            saved.message = *kind == FileKind::Pdf
+                                ? "这里不能直接写 PDF 文件：请用“打印”，选“Microsoft Print to PDF”."
+                                : "无法生成 " + file.path + " 的图像.";
+            return saved;
+        }
+        const std::vector<std::string> names = numbered_names(file.path, pages->size());
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            made.emplace_back(names[i], std::move((*pages)[i]));
+        }
     }
-    const std::optional<std::vector<std::string>> made = contents(document, *kind, renderer);
-    if (!made) {
-        saved.outcome = Saved::Outcome::Unsupported;
-        saved.message = *kind == FileKind::Pdf
-                            ? "这里不能直接写 PDF 文件：请用“打印”，选“Microsoft Print to PDF”."
-                            : "无法生成 " + path + " 的图像.";
-        return saved;
-    }
-    const std::vector<std::string> names = numbered_names(path, made->size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (!renderer.write_file(names[i], (*made)[i])) {
+    for (const auto& [name, bytes] : made) {
+        if (!renderer.write_file(name, bytes)) {
             for (const std::string& written : saved.files) {
                 renderer.remove_file(written);
             }
             saved.files.clear();
             saved.outcome = Saved::Outcome::Failed;
-            saved.message = "无法写入文件 " + names[i] + "：请检查文件夹是否存在、能否写入.";
+            saved.message = "无法写入文件 " + name + "：请检查文件夹是否存在、能否写入.";
             return saved;
         }
-        saved.files.push_back(names[i]);
+        saved.files.push_back(name);
     }
     return saved;
 }

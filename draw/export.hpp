@@ -1,13 +1,14 @@
-// A document into files: by the name's ending, one PDF, or one PNG or SVG a
+// Documents into files: by the name's ending, one PDF, or one PNG or SVG a
 // page ("key.svg", or "key-1.svg", "key-2.svg", … when there are several).
-// Every page is made before any file is written; each file is written under
-// a temporary name and renamed, and when one cannot be written those already
-// written go again: the user finds all the files or none.
+// Every page of every document is made before any file is written; each file
+// is written under a temporary name and renamed, and when one cannot be
+// written those already written go again: the user finds all the files or none.
 #pragma once
 
 #include "document.hpp"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,9 +26,9 @@ class PageRenderer {
   public:
     virtual ~PageRenderer() = default;
     // The whole document as a PDF; nothing where the toolkit writes no PDF.
-    virtual std::optional<std::string> pdf(Document& document) = 0;
+    virtual std::optional<std::string> pdf(Pages& document) = 0;
     // Page `index` as a PNG image at `dpi`; nothing when it cannot be made.
-    virtual std::optional<std::string> png(Document& document, std::size_t index, double dpi) = 0;
+    virtual std::optional<std::string> png(Pages& document, std::size_t index, double dpi) = 0;
     // The bytes under a temporary name beside `path`, then renamed to it;
     // false (and nothing left under `path`) when that failed.
     virtual bool write_file(const std::string& path, std::string_view bytes) = 0;
@@ -38,11 +39,13 @@ class PageRenderer {
 inline constexpr double kPngDpi = 300;
 
 // Every page as an SVG of its own, an A4 page in millimetres.
-std::vector<std::string> svg_pages(Document& document);
+std::vector<std::string> svg_pages(Pages& document);
 
 // The names of `count` files for `path`: the name itself for one; else the
 // page's number after "-" before the ending.
 std::vector<std::string> numbered_names(const std::string& path, std::size_t count);
+// `path` with "-" and `suffix` before its ending: "sheet-A.pdf", "folder.v2/sheet-A".
+std::string suffixed_name(const std::string& path, std::string_view suffix);
 
 struct Saved {
     enum class Outcome { Written, UnknownKind, Unsupported, Failed };
@@ -51,6 +54,17 @@ struct Saved {
     std::string message;            // why not, in Chinese, naming the file
 };
 
-Saved save_document(Document& document, const std::string& path, PageRenderer& renderer);
+Saved save_document(Pages& document, const std::string& path, PageRenderer& renderer);
+
+// A document and the file it goes into.
+struct DocumentFile {
+    Pages* document;
+    std::string path;
+};
+
+// Every document into its file, all of them or none: nothing is written when
+// one name has no known ending or one kind cannot be made, and what was
+// written goes again when one file cannot be written.
+Saved save_documents(std::span<const DocumentFile> files, PageRenderer& renderer);
 
 } // namespace vornix::draw

@@ -23,7 +23,7 @@ QString path_of(const std::string& path) {
 
 } // namespace
 
-bool paint_pages(draw::Document& document, QPagedPaintDevice& device) {
+bool paint_pages(draw::Pages& document, QPagedPaintDevice& device) {
     device.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
@@ -42,7 +42,7 @@ bool paint_pages(draw::Document& document, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-std::optional<std::string> QtPageRenderer::pdf(draw::Document& document) {
+std::optional<std::string> QtPageRenderer::pdf(draw::Pages& document) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -58,7 +58,7 @@ std::optional<std::string> QtPageRenderer::pdf(draw::Document& document) {
     return bytes.toStdString();
 }
 
-std::optional<std::string> QtPageRenderer::png(draw::Document& document, std::size_t index,
+std::optional<std::string> QtPageRenderer::png(draw::Pages& document, std::size_t index,
                                                double dpi) {
     const draw::PageSize size = draw::a4_pixels(dpi);
     QImage image(size.width, size.height, QImage::Format_RGB32);

@@ -110,8 +110,20 @@ void quiet_handler(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-// The export draws its pages without a window and without a display.
-int export_without_display(const ui::ExportRequest& request, char* program) {
+void write(const ui::CommandLineAnswer& answer) {
+    std::fputs(answer.note.c_str(), stderr);
+    std::fputs(answer.text.c_str(), answer.is_error ? stderr : stdout);
+}
+
+// An export, a check or a practice set, without a window; pages are drawn
+// without a display.
+int run_without_window(const ui::CommandLine& line, char* program) {
+    QtPageRenderer renderer;
+    if (!ui::draws_pages(line)) {
+        const ui::CommandLineAnswer answer = ui::run_without_window(line, renderer);
+        write(answer);
+        return answer.exit_code;
+    }
     qInstallMessageHandler(quiet_handler);
     int argc = 3;
     char platform_option[] = "-platform";
@@ -119,9 +131,8 @@ int export_without_display(const ui::ExportRequest& request, char* program) {
     char name[] = "vornix";
     char* argv[] = {program != nullptr ? program : name, platform_option, platform, nullptr};
     const QGuiApplication application(argc, argv);
-    QtPageRenderer renderer;
-    const ui::CommandLineAnswer answer = ui::run_export(request, renderer);
-    std::fputs(answer.text.c_str(), answer.is_error ? stderr : stdout);
+    const ui::CommandLineAnswer answer = ui::run_without_window(line, renderer);
+    write(answer);
     return answer.exit_code;
 }
 
@@ -129,11 +140,11 @@ int export_without_display(const ui::ExportRequest& request, char* program) {
 int answer_command_line(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const ui::CommandLine line = ui::read_command_line(arguments, kQtOptions);
-    if (line.action == ui::CommandLine::Action::Export) {
-        return export_without_display(line.request, argv[0]);
+    if (ui::runs_without_window(line)) {
+        return run_without_window(line, argv[0]);
     }
     const ui::CommandLineAnswer answer = ui::answer_command_line(arguments, kQtOptions);
-    std::fputs(answer.text.c_str(), answer.is_error ? stderr : stdout);
+    write(answer);
     return answer.exit_code;
 }
 

@@ -1,109 +1,12 @@
 #include "command_line.hpp"
 
 #include "app_info.hpp"
-#include "export.hpp"
+#include "command_reading.hpp"
 
 #include <algorithm>
-#include <array>
 
 namespace vornix::ui {
 namespace {
-
-struct NamedMethod {
-    std::string_view name;
-    calc::Method method;
-};
-constexpr std::array<NamedMethod, 3> kMethods{{{"formula", calc::Method::Formula},
-                                               {"square", calc::Method::CompletingSquare},
-                                               {"factor", calc::Method::Factoring}}};
-
-// What follows an option: its value, or why there is none.
-std::optional<std::string> value_after(std::span<const std::string> arguments, std::size_t& i) {
-    if (i + 1 >= arguments.size()) {
-        return std::nullopt;
-    }
-    return arguments[++i];
-}
-
-std::string unknown(const std::string& argument) {
-    return "无法识别的参数 / unknown argument: " + argument;
-}
-
-std::string as_typed(const ExportRequest::Item& item) {
-    std::string text = item.line ? "--line" : "--quadratic";
-    for (const std::string& entry : item.entries) {
-        text += " " + entry;
-    }
-    return text;
-}
-
-// What is wrong with exercise `number`'s entries: a typing slip on the
-// command line must not become another exercise's key, as the entry boxes
-// would read "-3O" as −3. Empty when each is wholly a number.
-std::string not_a_number(std::size_t number, const ExportRequest::Item& item) {
-    for (const std::string& entry : item.entries) {
-        if (!calc::is_whole_number(entry)) {
-            return "第 " + std::to_string(number) + " 题（" + as_typed(item) + "）：“" + entry +
-                   "” 不是一个数 / is not a number";
-        }
-    }
-    return {};
-}
-
-// The export's arguments; entries are taken as they stand, "-3" included.
-CommandLine read_export(std::span<const std::string> arguments) {
-    CommandLine line{CommandLine::Action::Export, {}, {}};
-    ExportRequest& request = line.request;
-    const auto refuse = [](std::string why) {
-        return CommandLine{CommandLine::Action::Refuse, std::move(why), {}};
-    };
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        if (option == "--quadratic" || option == "--line") {
-            const std::size_t count = option == "--line" ? 4 : 3;
-            if (i + count >= arguments.size()) {
-                return refuse(option + " 需要 " + std::to_string(count) + " 个数 / needs " +
-                              std::to_string(count) + " numbers");
-            }
-            ExportRequest::Item item{option == "--line", {}};
-            item.entries.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                                arguments.begin() + static_cast<std::ptrdiff_t>(i + 1 + count));
-            request.items.push_back(std::move(item));
-            if (std::string bad = not_a_number(request.items.size(), request.items.back());
-                !bad.empty()) {
-                return {CommandLine::Action::BadEntry, std::move(bad), {}};
-            }
-            i += count;
-        } else if (option == "--export" || option == "--method" || option == "--page") {
-            const std::optional<std::string> value = value_after(arguments, i);
-            if (!value) {
-                return refuse(option + " 后面缺少值 / needs a value");
-            }
-            if (option == "--export") {
-                request.file = *value;
-            } else if (option == "--method") {
-                const auto named = std::ranges::find(kMethods, *value, &NamedMethod::name);
-                if (named == kMethods.end()) {
-                    return refuse(unknown("--method " + *value));
-                }
-                request.method = named->method;
-            } else if (*value == "solve" || *value == "function") {
-                request.page = *value == "solve" ? draw::Page::Solve : draw::Page::Function;
-            } else {
-                return refuse(unknown("--page " + *value));
-            }
-        } else {
-            return refuse(unknown(option));
-        }
-    }
-    if (request.file.empty()) {
-        return refuse("--export 需要文件名 / needs a file name");
-    }
-    if (request.items.empty()) {
-        return refuse("--export 需要至少一道题（--quadratic 或 --line）/ needs an exercise");
-    }
-    return line;
-}
 
 // The option's name without its dashes and without "=value".
 std::string_view option_name(std::string_view argument) {
@@ -111,38 +14,54 @@ std::string_view option_name(std::string_view argument) {
     return argument.substr(0, argument.find('='));
 }
 
+bool given(std::span<const std::string> arguments, std::string_view option) {
+    return std::ranges::find(arguments, option) != arguments.end();
+}
+
 } // namespace
 
 CommandLine read_command_line(std::span<const std::string> arguments,
                               std::span<const ToolkitOption> toolkit_options) {
-    const bool exporting = std::ranges::count(arguments, "--export") > 0;
+    const bool checking = given(arguments, "--check");
+    const bool practising = given(arguments, "--practice");
+    const bool exporting = given(arguments, "--export");
     const bool helping = std::ranges::any_of(arguments, [](const std::string& argument) {
         return argument == "-h" || argument == "--help" || argument == "--version";
     });
-    if (exporting && !helping) {
-        return read_export(arguments);
+    if (!helping && checking && practising) {
+        return reading::refusal(reading::not_here("--practice", "--check"));
     }
-    if (exporting) { // help and version answer whatever else is asked
+    if (!helping && checking) {
+        return reading::read_check(arguments);
+    }
+    if (!helping && practising) {
+        return reading::read_practice(arguments);
+    }
+    if (!helping && exporting) {
+        return reading::read_export(arguments);
+    }
+    if (checking || practising || exporting) { // help and version answer whatever else is asked
         const bool version =
             std::ranges::find(arguments, "--version") <
             std::ranges::find_if(
                 arguments, [](const std::string& a) { return a == "-h" || a == "--help"; });
-        return {version ? CommandLine::Action::Version : CommandLine::Action::Help, {}, {}};
+        return CommandLine::asking(version ? CommandLine::Action::Version
+                                           : CommandLine::Action::Help);
     }
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-h" || argument == "--help") {
-            return {CommandLine::Action::Help, {}, {}};
+            return CommandLine::asking(CommandLine::Action::Help);
         }
         if (argument == "--version") {
-            return {CommandLine::Action::Version, {}, {}};
+            return CommandLine::asking(CommandLine::Action::Version);
         }
         const auto option =
             argument.size() > 1 && argument[0] == '-'
                 ? std::ranges::find(toolkit_options, option_name(argument), &ToolkitOption::name)
                 : toolkit_options.end();
         if (option == toolkit_options.end()) {
-            return {CommandLine::Action::Refuse, unknown(argument), {}};
+            return reading::refusal(reading::unknown(argument));
         }
         // Its value follows, unless given after "=".
         if (option->takes_value && argument.find('=') == std::string::npos) {
@@ -168,50 +87,35 @@ CommandLineAnswer answer_command_line(std::span<const std::string> arguments,
         return {2, "vornix: " + line.refused + "\n", true};
     case CommandLine::Action::Run:
     case CommandLine::Action::Export:
+    case CommandLine::Action::Check:
+    case CommandLine::Action::Practice:
         break;
     }
     return {};
 }
 
-namespace {
-
-// Why the exercise cannot go on the page, in the working window's words; empty when it can.
-std::string fault_of(const calc::Exercise& exercise, draw::Page page) {
-    const bool fault = exercise.outcome == calc::Outcome::OutOfRange ||
-                       (exercise.outcome == calc::Outcome::NoEquation && page == draw::Page::Solve);
-    return fault ? exercise.explanation : std::string();
+bool runs_without_window(const CommandLine& line) {
+    return line.action == CommandLine::Action::Export ||
+           line.action == CommandLine::Action::Check ||
+           line.action == CommandLine::Action::Practice;
 }
 
-} // namespace
+bool draws_pages(const CommandLine& line) {
+    return line.action == CommandLine::Action::Export ||
+           (line.action == CommandLine::Action::Practice && !line.practice.sheet.empty());
+}
 
-CommandLineAnswer run_export(const ExportRequest& request, draw::PageRenderer& renderer) {
-    std::vector<draw::DocumentItem> items;
-    for (std::size_t i = 0; i < request.items.size(); ++i) {
-        const ExportRequest::Item& item = request.items[i];
-        const std::vector<std::string>& e = item.entries;
-        const calc::Exercise exercise = item.line ? calc::evaluate_line(e[0], e[1], e[2], e[3])
-                                                  : calc::evaluate_quadratic(e[0], e[1], e[2]);
-        if (const std::string fault = fault_of(exercise, request.page); !fault.empty()) {
-            return {2,
-                    "vornix: 第 " + std::to_string(i + 1) + " 题（" + as_typed(item) + "）：" +
-                        fault + "\n",
-                    true};
-        }
-        items.push_back({draw::page_lines(exercise, request.page, request.method),
-                         draw::page_plot(exercise, request.page)});
+CommandLineAnswer run_without_window(const CommandLine& line, draw::PageRenderer& renderer) {
+    switch (line.action) {
+    case CommandLine::Action::Export:
+        return run_export(line.request, renderer);
+    case CommandLine::Action::Check:
+        return run_check(line.check);
+    case CommandLine::Action::Practice:
+        return run_practice(line.practice, renderer);
+    default:
+        return {};
     }
-    draw::Document document(std::move(items), version_line());
-    const draw::Saved saved = draw::save_document(document, request.file, renderer);
-    switch (saved.outcome) {
-    case draw::Saved::Outcome::Written:
-        return {0, {}};
-    case draw::Saved::Outcome::Failed:
-        return {1, "vornix: " + saved.message + "\n", true};
-    case draw::Saved::Outcome::UnknownKind:
-    case draw::Saved::Outcome::Unsupported:
-        break;
-    }
-    return {2, "vornix: " + saved.message + "\n", true};
 }
 
 std::string usage(std::span<const ToolkitOption> toolkit_options) {
@@ -231,7 +135,31 @@ std::string usage(std::span<const ToolkitOption> toolkit_options) {
         "                    in order, into FILE (.pdf, .svg, .png; several pages of\n"
         "                    SVG or PNG as FILE-1, FILE-2, …), without a window.\n"
         "                    退出码 / exit code: 0 写好 / written, 2 输入有误 / a bad\n"
-        "                    entry, 1 无法写入 / the file cannot be written\n";
+        "                    entry, 1 无法写入 / the file cannot be written\n"
+        "  --check ANSWER --quadratic A B C [--method formula|square|factor]\n"
+        "        [--page solve|function]\n"
+        "  --check ANSWER --line X1 Y1 X2 Y2 [--page solve|function]\n"
+        "                    检查学生的答案，像解题过程窗口一样写出评语和可能的错因\n"
+        "                    （方法默认为窗口先显示的那一种）/ check a student's answer\n"
+        "                    and print the verdict as the working window does (the\n"
+        "                    method is the one the window shows first unless given).\n"
+        "                    退出码 / exit code: 0 正确 / right, 3 其他评语 / any other\n"
+        "                    verdict, 2 输入有误 / a bad entry or option\n"
+        "  --practice N --kind factor|square|formula|mixed|function|line\n"
+        "        [--level 1|2|3] [--seed S]\n"
+        "                    出 N 道新题（1–200，默认练习一），每行一题，写成\n"
+        "                    --quadratic A B C 或 --line X1 Y1 X2 Y2，可交给 --export；\n"
+        "                    不给 --seed 时随机选一个，写在标准错误上（种子 / seed: …）\n"
+        "                    / N fresh exercises (1 to 200, level 1 unless given), one\n"
+        "                    a line as the options that name them, for --export; without\n"
+        "                    --seed one is chosen and printed on standard error.\n"
+        "        [--export SHEET [--key KEY] [--versions V]]\n"
+        "                    写出练习卷 SHEET 和答案 KEY（.pdf、.svg、.png），不打开窗口；\n"
+        "                    --versions V（1–6）写出 A卷、B卷…：SHEET-A、KEY-A…\n"
+        "                    / write the worksheet and its key instead, without a window;\n"
+        "                    V versions (1 to 6) for neighbouring desks as SHEET-A, KEY-A, …\n"
+        "                    退出码 / exit code: 0 写好 / written, 2 选项有误 / a bad\n"
+        "                    option (nothing written), 1 无法写入 / a file cannot be written\n";
     for (const ToolkitOption& option : toolkit_options) {
         if (!option.usage.empty()) {
             text += "  " + std::string(option.usage) + "\n";

@@ -82,7 +82,7 @@ bool write_all(const std::wstring& path, std::string_view bytes) {
 
 } // namespace
 
-bool print_document(HDC printer, draw::Document& document, const std::wstring& title) {
+bool print_document(HDC printer, draw::Pages& document, const std::wstring& title) {
     // The layout's margins are from the sheet's edges, not from where the printer can print.
     const GdiCanvas::Surface sheet{
         {GetDeviceCaps(printer, PHYSICALWIDTH), GetDeviceCaps(printer, PHYSICALHEIGHT)},
@@ -110,7 +110,7 @@ bool print_document(HDC printer, draw::Document& document, const std::wstring& t
     return EndDoc(printer) > 0;
 }
 
-HBITMAP page_bitmap(draw::Document& document, std::size_t index, double dpi) {
+HBITMAP page_bitmap(draw::Pages& document, std::size_t index, double dpi) {
     const draw::PageSize size = draw::a4_pixels(dpi);
     BITMAPINFOHEADER header{sizeof header, size.width, -size.height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -139,7 +139,7 @@ HBITMAP page_bitmap(draw::Document& document, std::size_t index, double dpi) {
     return bitmap;
 }
 
-std::optional<std::string> Win32PageRenderer::png(draw::Document& document, std::size_t index,
+std::optional<std::string> Win32PageRenderer::png(draw::Pages& document, std::size_t index,
                                                   double dpi) {
     HBITMAP bitmap = page_bitmap(document, index, dpi);
     if (bitmap == nullptr) {

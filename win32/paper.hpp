@@ -1,4 +1,4 @@
-// A document (draw::Document) on paper and in files: the printer's pages and
+// A document (draw::Pages) on paper and in files: the printer's pages and
 // the PNG pages drawn by the same GDI canvas, black on white, each at its
 // own resolution; files written whole or not at all.
 #pragma once
@@ -13,18 +13,17 @@ namespace vornix::win32 {
 
 // Every page on the printer, between StartDocW and EndDoc, laid out on the
 // printer's whole sheet at its resolution; false when the printer refused.
-bool print_document(HDC printer, draw::Document& document, const std::wstring& title);
+bool print_document(HDC printer, draw::Pages& document, const std::wstring& title);
 
 // Page `index` of `document` on a white A4 page at `dpi`, as a 24-bit DIB
 // section; nullptr when it cannot be made. The caller deletes it.
-HBITMAP page_bitmap(draw::Document& document, std::size_t index, double dpi);
+HBITMAP page_bitmap(draw::Pages& document, std::size_t index, double dpi);
 
 class Win32PageRenderer final : public draw::PageRenderer {
   public:
     // No PDF is written here: printing to "Microsoft Print to PDF" makes one.
-    std::optional<std::string> pdf(draw::Document&) override { return std::nullopt; }
-    std::optional<std::string> png(draw::Document& document, std::size_t index,
-                                   double dpi) override;
+    std::optional<std::string> pdf(draw::Pages&) override { return std::nullopt; }
+    std::optional<std::string> png(draw::Pages& document, std::size_t index, double dpi) override;
     // A temporary file in the same folder, flushed, then moved over `path`.
     bool write_file(const std::string& path, std::string_view bytes) override;
     void remove_file(const std::string& path) override;

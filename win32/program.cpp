@@ -32,12 +32,15 @@ void show_in_box(std::string text, Services& services) {
 
 int answer_command_line(const std::vector<std::string>& arguments, Services& services) {
     const ui::CommandLine line = ui::read_command_line(arguments, {});
-    if (line.action == ui::CommandLine::Action::Export) {
-        // Run from cmd.exe or a batch file: what went wrong goes to its console.
+    if (ui::runs_without_window(line)) {
+        // Run from cmd.exe or a batch file: the output (a verdict, a list of
+        // exercises) and what went wrong go to its console; with none, to a box.
         Win32PageRenderer renderer;
-        const ui::CommandLineAnswer answer = ui::run_export(line.request, renderer);
-        if (!answer.text.empty() && !write_to_console(answer.text, answer.is_error)) {
-            show_in_box(answer.text, services);
+        const ui::CommandLineAnswer answer = ui::run_without_window(line, renderer);
+        const bool noted = answer.note.empty() || write_to_console(answer.note, true);
+        const bool written = answer.text.empty() || write_to_console(answer.text, answer.is_error);
+        if (!noted || !written) {
+            show_in_box(answer.note + answer.text, services);
         }
         return answer.exit_code;
     }

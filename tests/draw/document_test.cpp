@@ -78,8 +78,8 @@ TEST(Document, ALongWorkingGoesOnOnTheNextPageBetweenTwoLines) {
 // A renderer that makes every kind and keeps files in memory; one name may refuse.
 class MemoryRenderer : public draw::PageRenderer {
   public:
-    std::optional<std::string> pdf(draw::Document&) override { return "%PDF"; }
-    std::optional<std::string> png(draw::Document& document, std::size_t index, double) override {
+    std::optional<std::string> pdf(draw::Pages&) override { return "%PDF"; }
+    std::optional<std::string> png(draw::Pages& document, std::size_t index, double) override {
         FakeCanvas page(794, 1123);
         document.lay_out(page);
         return "PNG " + std::to_string(index);

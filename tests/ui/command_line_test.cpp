@@ -109,8 +109,8 @@ TEST(ReadCommandLine, AnExportTakesItsEntriesAsTheyStandNegativeOnesIncluded) {
 // Keeps what would be written; the folder "locked" cannot be written to.
 class KeptFiles : public vornix::draw::PageRenderer {
   public:
-    std::optional<std::string> pdf(vornix::draw::Document&) override { return "%PDF"; }
-    std::optional<std::string> png(vornix::draw::Document&, std::size_t, double) override {
+    std::optional<std::string> pdf(vornix::draw::Pages&) override { return "%PDF"; }
+    std::optional<std::string> png(vornix::draw::Pages&, std::size_t, double) override {
         return std::nullopt;
     }
     bool write_file(const std::string& path, std::string_view bytes) override {

@@ -1,6 +1,8 @@
 #include "clip.hpp"
 #include "graph.hpp"
+#include "graph_axes.hpp"
 #include "graph_labels.hpp"
+#include "graph_plane.hpp"
 #include "graph_scale.hpp"
 
 #include <algorithm>
@@ -14,23 +16,12 @@ using detail::Box;
 using detail::Range;
 using detail::Real;
 
-constexpr double kTickPixels = 70; // wanted between ticks, at 96 DPI
-// Units on one axis may be up to this many times those on the other before
-// each axis is scaled on its own.
-constexpr Real kEqualUnitsRatio = 10;
-
-// A tick's label, and where it goes when something lies at its place.
-struct TickLabel {
-    SceneText label;
-    Point other_side;
-    bool horizontal; // on the x axis
-};
-
 class SceneBuilder {
   public:
     SceneBuilder(const calc::Plot& plot, Canvas& canvas, const GraphOptions& options)
         : plot_(plot), canvas_(canvas), options_(options),
-          s_(canvas.scale() * std::clamp(options.zoom, 0.25, 8.0)), labels_(scene_, canvas, s_) {}
+          s_(canvas.scale() * std::clamp(options.zoom, 0.25, 8.0)), labels_(scene_, canvas, s_),
+          axes_(plane_, scene_, labels_, s_) {}
 
     Scene build() {
         scene_.dot_radius = 3 * s_;
@@ -39,11 +30,12 @@ class SceneBuilder {
         scene_.top = margin;
         scene_.right = std::max(canvas_.width() - margin, margin + 1);
         scene_.bottom = std::max(canvas_.height() - margin, margin + 1);
-        choose_ranges();
-        choose_ticks(true);
-        choose_ticks(false);
+        plane_ = detail::fit_plane(plot_, options_.window, scene_, note_);
+        axes_.choose_ticks();
+        scene_.x_step = static_cast<double>(axes_.x_step());
+        scene_.y_step = static_cast<double>(axes_.y_step());
         add_regions();
-        add_grid_and_axes();
+        axes_.add_lines();
         add_guides();
         add_base();
         add_curve();
@@ -51,8 +43,8 @@ class SceneBuilder {
         add_dots();
         // Every line and point is in: the texts go where they cover none.
         labels_.keep_clear_of_scene();
-        settle_tick_labels();
-        add_axis_names();
+        axes_.add_tick_labels();
+        axes_.add_names();
         add_guide_labels();
         add_mark_labels();
         add_trace_label();
@@ -63,243 +55,8 @@ class SceneBuilder {
     }
 
   private:
-    void choose_ranges() {
-        std::vector<Real> xs;
-        std::vector<Real> ys;
-        for (const calc::PlotMark& mark : plot_.marks) {
-            if (std::isfinite(mark.x) && std::isfinite(mark.y)) {
-                xs.push_back(mark.x);
-                ys.push_back(mark.y);
-            } else {
-                note_ = "有的点太远，画不出来.";
-            }
-        }
-        for (const calc::PlotGuide& guide : plot_.guides) {
-            if (std::isfinite(guide.at)) {
-                (guide.vertical ? xs : ys).push_back(guide.at);
-            }
-        }
-        for (const calc::PlotPoint& point : plot_.kept_in_view) {
-            if (std::isfinite(point.x) && std::isfinite(point.y)) {
-                xs.push_back(point.x);
-                ys.push_back(point.y);
-            }
-        }
-        if (!plot_.note.empty()) {
-            note_ = plot_.note;
-        }
-        const Real width = scene_.right - scene_.left;
-        const Real height = scene_.bottom - scene_.top;
-        if (options_.window && usable(*options_.window)) {
-            show_window(*options_.window, width, height);
-            return;
-        }
-        x_ = detail::range_of(xs, note_);
-        y_ = detail::range_of(ys, note_);
-        Real ux = (x_.hi - x_.lo) / width;
-        Real uy = (y_.hi - y_.lo) / height;
-        scene_.equal_units = std::max(ux, uy) <= kEqualUnitsRatio * std::min(ux, uy);
-        if (scene_.equal_units) {
-            const Real unit = std::max(ux, uy);
-            widen(x_, unit * width);
-            widen(y_, unit * height);
-            ux = uy = unit;
-        }
-        ux_ = ux;
-        uy_ = uy;
-        scene_.x_scale = static_cast<double>(1 / ux);
-        scene_.y_scale = static_cast<double>(1 / uy);
-        scene_.x_offset = static_cast<double>(scene_.left - x_.lo / ux);
-        scene_.y_offset = static_cast<double>(scene_.top + y_.hi / uy);
-    }
-
-    static bool usable(const GraphWindow& window) {
-        return std::isfinite(window.centre_x) && std::isfinite(window.centre_y) &&
-               std::isfinite(window.x_unit) && std::isfinite(window.y_unit) && window.x_unit > 0 &&
-               window.y_unit > 0;
-    }
-
-    void show_window(const GraphWindow& window, Real width, Real height) {
-        ux_ = window.x_unit;
-        uy_ = window.y_unit;
-        x_ = {window.centre_x - ux_ * width / 2, window.centre_x + ux_ * width / 2};
-        y_ = {window.centre_y - uy_ * height / 2, window.centre_y + uy_ * height / 2};
-        scene_.equal_units = window.x_unit == window.y_unit;
-        scene_.x_scale = static_cast<double>(1 / ux_);
-        scene_.y_scale = static_cast<double>(1 / uy_);
-        scene_.x_offset = static_cast<double>(scene_.left - x_.lo / ux_);
-        scene_.y_offset = static_cast<double>(scene_.top + y_.hi / uy_);
-    }
-
-    static void widen(Range& range, Real span) {
-        const Real middle = range.lo / 2 + range.hi / 2;
-        range.lo = middle - span / 2;
-        range.hi = middle + span / 2;
-    }
-
-    double px(Real x) const { return static_cast<double>(scene_.left + (x - x_.lo) / ux_); }
-    double py(Real y) const { return static_cast<double>(scene_.top + (y_.hi - y) / uy_); }
-
-    // The largest step at which no two labels of the axis overlap.
-    void choose_ticks(bool horizontal) {
-        const Range& range = horizontal ? x_ : y_;
-        const Real unit = horizontal ? ux_ : uy_;
-        Real step = detail::nice_step(unit * kTickPixels * s_);
-        std::vector<TickLabel> labels;
-        for (int tries = 0; tries < 40; ++tries, step = detail::next_step(step)) {
-            labels = tick_labels(range, step, horizontal);
-            if (!crowded(labels, horizontal)) {
-                break;
-            }
-        }
-        (horizontal ? x_step_ : y_step_) = step;
-        (horizontal ? scene_.x_step : scene_.y_step) = static_cast<double>(step);
-        for (TickLabel& label : labels) {
-            ticks_.push_back(std::move(label));
-        }
-    }
-
-    Real axis_y() const { return y_.lo <= 0 && y_.hi >= 0 ? 0 : y_.lo; }
-    Real axis_x() const { return x_.lo <= 0 && x_.hi >= 0 ? 0 : x_.lo; }
-
-    // Each label below its tick on the x axis, left of it on the y axis;
-    // the other side of the axis is where it goes if something lies there.
-    std::vector<TickLabel> tick_labels(const Range& range, Real step, bool horizontal) {
-        const double s = s_;
-        std::vector<TickLabel> labels;
-        for (const Real value : detail::ticks(range, step)) {
-            if (value == 0 && axis_x() == 0 && axis_y() == 0) {
-                continue; // the origin is named O
-            }
-            TickLabel tick{
-                labels_.measured(detail::tick_text(value, step), Ink::Text), {}, horizontal};
-            const TextExtent& extent = tick.label.extent;
-            if (horizontal) {
-                const double x = px(value) - extent.width / 2;
-                tick.label.baseline_left = {x, py(axis_y()) + 4 * s + extent.ascent};
-                tick.other_side = {x, py(axis_y()) - 4 * s - extent.descent};
-            } else {
-                const double y = py(value) + (extent.ascent - extent.descent) / 2;
-                const double left = px(axis_x()) - 4 * s - extent.width;
-                const double right = px(axis_x()) + 4 * s;
-                tick.label.baseline_left = {left < 0 ? right : left, y};
-                tick.other_side = {left < 0 ? left : right, y};
-            }
-            labels.push_back(std::move(tick));
-        }
-        return labels;
-    }
-
-    // A tick label the curve, a guide, an arrow or a point would run through
-    // goes to the other side of its axis, or else is left out: the grid
-    // line still shows where its tick is. One at the plot's edge moves in
-    // along its axis, up to half its size, rather than leave the plot.
-    void settle_tick_labels() {
-        for (TickLabel& tick : ticks_) {
-            for (const Point& place : {tick.label.baseline_left, tick.other_side}) {
-                tick.label.baseline_left = place;
-                tick.label.baseline_left = nudged_in(tick.label, tick.horizontal);
-                if (labels_.inside_plot(tick.label) && !labels_.covers_lines(tick.label) &&
-                    !labels_.on_text(tick.label)) {
-                    scene_.tick_labels.push_back(std::move(tick.label));
-                    break;
-                }
-            }
-        }
-    }
-
-    Point nudged_in(const SceneText& label, bool horizontal) const {
-        Point at = label.baseline_left;
-        if (horizontal) {
-            const double room = label.extent.width / 2;
-            if (at.x < scene_.left && scene_.left - at.x <= room) {
-                at.x = scene_.left;
-            } else if (const double over = at.x + label.extent.width - scene_.right;
-                       over > 0 && over <= room) {
-                at.x -= over;
-            }
-        } else {
-            const double room = (label.extent.ascent + label.extent.descent) / 2;
-            if (const double over = scene_.top - (at.y - label.extent.ascent);
-                over > 0 && over <= room) {
-                at.y += over;
-            } else if (const double under = at.y + label.extent.descent - scene_.bottom;
-                       under > 0 && under <= room) {
-                at.y -= under;
-            }
-        }
-        return at;
-    }
-
-    bool crowded(const std::vector<TickLabel>& labels, bool horizontal) const {
-        const double gap = 6 * s_;
-        for (std::size_t i = 1; i < labels.size(); ++i) {
-            const SceneText& a = labels[i - 1].label;
-            const SceneText& b = labels[i].label;
-            if (horizontal ? a.baseline_left.x + a.extent.width + gap > b.baseline_left.x
-                           : std::fabs(a.baseline_left.y - b.baseline_left.y) <
-                                 a.extent.ascent + a.extent.descent + gap / 2) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     void line(std::vector<Point> points, Ink ink, double width, bool dashed = false) {
         scene_.lines.push_back({std::move(points), ink, width * s_, dashed});
-    }
-
-    void add_grid_and_axes() {
-        const double s = s_;
-        for (const Real x : detail::ticks(x_, x_step_)) {
-            line({{px(x), scene_.top}, {px(x), scene_.bottom}}, Ink::Grid, 1);
-        }
-        for (const Real y : detail::ticks(y_, y_step_)) {
-            line({{scene_.left, py(y)}, {scene_.right, py(y)}}, Ink::Grid, 1);
-        }
-        const double ax = px(axis_x());
-        const double ay = py(axis_y());
-        line({{scene_.left, ay}, {scene_.right, ay}}, Ink::Axis, 1.2);
-        line({{ax, scene_.bottom}, {ax, scene_.top}}, Ink::Axis, 1.2);
-        line({{scene_.right - 8 * s, ay - 4 * s},
-              {scene_.right, ay},
-              {scene_.right - 8 * s, ay + 4 * s}},
-             Ink::Axis, 1.2);
-        line({{ax - 4 * s, scene_.top + 8 * s}, {ax, scene_.top}, {ax + 4 * s, scene_.top + 8 * s}},
-             Ink::Axis, 1.2);
-        for (const Real x : detail::ticks(x_, x_step_)) {
-            line({{px(x), ay - 3 * s}, {px(x), ay}}, Ink::Axis, 1);
-        }
-        for (const Real y : detail::ticks(y_, y_step_)) {
-            line({{ax, py(y)}, {ax + 3 * s, py(y)}}, Ink::Axis, 1);
-        }
-    }
-
-    // The axes' names, where the curve and the tick labels leave room.
-    void add_axis_names() {
-        const double s = s_;
-        const double ax = px(axis_x());
-        const double ay = py(axis_y());
-        const SceneText x_name = labels_.measured("x", Ink::Text);
-        const double w = x_name.extent.width;
-        const double a = x_name.extent.ascent;
-        labels_.place_at("x", {{scene_.right - w - 2 * s, ay - 6 * s},
-                               {scene_.right - w - 2 * s, ay + a + 6 * s},
-                               {scene_.right - w - 14 * s, ay - 6 * s},
-                               {scene_.right - w - 14 * s, ay + a + 6 * s}});
-        labels_.place_at("y", {{ax + 8 * s, scene_.top + a + 2 * s},
-                               {ax - w - 8 * s, scene_.top + a + 2 * s},
-                               {ax + 8 * s, scene_.top + a + 14 * s},
-                               {ax - w - 8 * s, scene_.top + a + 14 * s}});
-        if (axis_x() == 0 && axis_y() == 0) {
-            const SceneText origin = labels_.measured("O", Ink::Text);
-            const double ow = origin.extent.width;
-            const double oa = origin.extent.ascent;
-            labels_.place_at("O", {{ax - ow - 3 * s, ay + oa + 3 * s},
-                                   {ax + 3 * s, ay + oa + 3 * s},
-                                   {ax - ow - 3 * s, ay - 3 * s},
-                                   {ax + 3 * s, ay - 3 * s}});
-        }
     }
 
     void add_guides() {
@@ -308,10 +65,10 @@ class SceneBuilder {
                 continue;
             }
             if (guide.vertical) {
-                const double x = px(guide.at);
+                const double x = plane_.px(guide.at);
                 line({{x, scene_.top}, {x, scene_.bottom}}, Ink::Guide, 1.2, true);
             } else {
-                const double y = py(guide.at);
+                const double y = plane_.py(guide.at);
                 line({{scene_.left, y}, {scene_.right, y}}, Ink::Guide, 1.2, true);
             }
         }
@@ -322,8 +79,8 @@ class SceneBuilder {
             if (!std::isfinite(guide.at)) {
                 continue;
             }
-            const Point at = guide.vertical ? Point{px(guide.at), scene_.top + 24 * s_}
-                                            : Point{scene_.right - 60 * s_, py(guide.at)};
+            const Point at = guide.vertical ? Point{plane_.px(guide.at), scene_.top + 24 * s_}
+                                            : Point{scene_.right - 60 * s_, plane_.py(guide.at)};
             labels_.place_near(guide.label, at, Ink::Guide);
         }
     }
@@ -337,7 +94,7 @@ class SceneBuilder {
             if (!std::isfinite(corner.x) || !std::isfinite(corner.y)) {
                 return;
             }
-            corners.push_back({held(px(corner.x), true), held(py(corner.y), false)});
+            corners.push_back({held(plane_.px(corner.x), true), held(plane_.py(corner.y), false)});
         }
         corners = detail::clip_polygon(std::move(corners), plot_box());
         if (corners.size() >= 3) {
@@ -375,8 +132,8 @@ class SceneBuilder {
                 !std::isfinite(to.y)) {
                 continue;
             }
-            const Point start{held(px(from.x), true), held(py(from.y), false)};
-            const Point end{held(px(to.x), true), held(py(to.y), false)};
+            const Point start{held(plane_.px(from.x), true), held(plane_.py(from.y), false)};
+            const Point end{held(plane_.px(to.x), true), held(plane_.py(to.y), false)};
             const double length = std::hypot(end.x - start.x, end.y - start.y);
             if (length < 6 * s_) {
                 continue; // too short to show which way it goes
@@ -401,7 +158,7 @@ class SceneBuilder {
         if (!y) {
             return std::nullopt;
         }
-        const Point at{px(*options_.trace_x), py(*y)};
+        const Point at{plane_.px(*options_.trace_x), plane_.py(*y)};
         if (!std::isfinite(at.x) || !std::isfinite(at.y) || at.x < scene_.left ||
             at.x > scene_.right || at.y < scene_.top || at.y > scene_.bottom) {
             return std::nullopt;
@@ -415,9 +172,8 @@ class SceneBuilder {
         }
         const double x = *options_.trace_x;
         const double y = *curve_at(plot_, x);
-        labels_.place_near(
-            point_text(x, y, static_cast<double>(x_step_), static_cast<double>(y_step_)),
-            *scene_.trace, Ink::Trace);
+        labels_.place_near(point_text(x, y, scene_.x_step, scene_.y_step), *scene_.trace,
+                           Ink::Trace);
     }
 
     void add_base_equation() {
@@ -436,14 +192,14 @@ class SceneBuilder {
 
     // A curve's y on the canvas at the canvas's x, held a little outside it.
     double curve_y(double x_pixel, double a, double b, double c) const {
-        const Real x = x_.lo + (x_pixel - scene_.left) * ux_;
+        const Real x = plane_.x.lo + (x_pixel - scene_.left) * plane_.ux;
         const Real y = (static_cast<Real>(a) * x + b) * x + c;
         const double above = scene_.top - canvas_.height();
         const double below = scene_.bottom + canvas_.height();
         if (std::isnan(y)) {
             return below;
         }
-        return std::clamp(py(y), above, below);
+        return std::clamp(plane_.py(y), above, below);
     }
     double curve_y(double x_pixel) const { return curve_y(x_pixel, plot_.a, plot_.b, plot_.c); }
 
@@ -468,7 +224,7 @@ class SceneBuilder {
     void add_dots() {
         for (const calc::PlotMark& mark : plot_.marks) {
             if (std::isfinite(mark.x) && std::isfinite(mark.y)) {
-                scene_.dots.push_back({px(mark.x), py(mark.y)});
+                scene_.dots.push_back({plane_.px(mark.x), plane_.py(mark.y)});
             }
         }
         scene_.trace = traced();
@@ -482,7 +238,7 @@ class SceneBuilder {
             }
             std::vector<std::string> forms{mark.label};
             forms.insert(forms.end(), mark.shorter.begin(), mark.shorter.end());
-            labels_.place_near(forms, {px(mark.x), py(mark.y)}, Ink::Mark);
+            labels_.place_near(forms, {plane_.px(mark.x), plane_.py(mark.y)}, Ink::Mark);
         }
     }
 
@@ -529,15 +285,10 @@ class SceneBuilder {
     double s_; // the canvas's scale times the zoom
     Scene scene_;
     detail::Labels labels_;
-    std::vector<TickLabel> ticks_;
+    detail::Plane plane_;
+    detail::Axes axes_;
     std::vector<Point> curve_points_;
     std::vector<Point> base_points_;
-    Range x_{};
-    Range y_{};
-    Real ux_ = 1;
-    Real uy_ = 1;
-    Real x_step_ = 1;
-    Real y_step_ = 1;
     std::string note_;
 };
 

@@ -85,20 +85,21 @@ void Axes::add_tick_labels() {
 
 Point Axes::nudged_in(const SceneText& label, bool horizontal) const {
     Point at = label.baseline_left;
+    const double pad = labels_.patch_pad();
     if (horizontal) {
         const double room = label.extent.width / 2;
-        if (at.x < scene_.left && scene_.left - at.x <= room) {
-            at.x = scene_.left;
-        } else if (const double over = at.x + label.extent.width - scene_.right;
-                   over > 0 && over <= room) {
-            at.x -= over;
+        if (const double over = scene_.left + pad - at.x; over > 0 && over <= room) {
+            at.x += over;
+        } else if (const double past = at.x + label.extent.width + pad - scene_.right;
+                   past > 0 && past <= room) {
+            at.x -= past;
         }
     } else {
         const double room = (label.extent.ascent + label.extent.descent) / 2;
-        if (const double over = scene_.top - (at.y - label.extent.ascent);
+        if (const double over = scene_.top + pad - (at.y - label.extent.ascent);
             over > 0 && over <= room) {
             at.y += over;
-        } else if (const double under = at.y + label.extent.descent - scene_.bottom;
+        } else if (const double under = at.y + label.extent.descent + pad - scene_.bottom;
                    under > 0 && under <= room) {
             at.y -= under;
         }

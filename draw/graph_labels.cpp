@@ -97,7 +97,7 @@ bool Labels::covers_axes(const SceneText& label) const {
 }
 
 bool Labels::inside_plot(const SceneText& label) const {
-    const Box box = box_of(label, 0);
+    const Box box = box_of(label, patch_pad());
     return box.left >= scene_.left && box.right <= scene_.right && box.top >= scene_.top &&
            box.bottom <= scene_.bottom;
 }

@@ -29,7 +29,10 @@ class Labels {
     void keep_clear_of_scene();
     // Whether the text's patch would cover a line or a dot kept clear of.
     bool covers_lines(const SceneText& label) const;
+    // Whether the text's patch of paper lies wholly inside the plot.
     bool inside_plot(const SceneText& label) const;
+    // How far a text's patch reaches beyond its letters.
+    double patch_pad() const { return canvas_.scale(); }
     // Whether the text lies on another text or tick label.
     bool on_text(const SceneText& label) const;
 

@@ -84,8 +84,8 @@ std::vector<std::string> faults(const draw::Scene& scene, double scale) {
     for (const draw::SceneText* text : texts) {
         const Rect patch = patch_of(*text, scale);
         const Rect box = patch_of(*text, 0);
-        if (box.left < scene.left || box.right > scene.right || box.top < scene.top ||
-            box.bottom > scene.bottom) {
+        if (patch.left < scene.left || patch.right > scene.right || patch.top < scene.top ||
+            patch.bottom > scene.bottom) {
             found.push_back("\"" + text->text + "\" leaves the plot");
         }
         for (const draw::SceneLines& line : scene.lines) {

@@ -26,8 +26,9 @@ cmake --build "$build-x86" -j"$(nproc)" --target vornix vornix_windows_packages
 ctest --test-dir "$build-x86" -R StaticImports --output-on-failure
 echo "built $build-x86/vornix.exe ($(stat -c %s "$build-x86/vornix.exe") bytes)"
 
-# Each program stays within one mebibyte.
-limit=1048576
+# Each program stays within a mebibyte and a quarter: one mebibyte held until
+# the answer checker and the exercises doubled the exact arithmetic's code.
+limit=1310720
 oversized=0
 for program in "$build/vornix.exe" "$build-x86/vornix.exe"; do
     size=$(stat -c %s "$program")

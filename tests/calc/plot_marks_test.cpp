@@ -82,12 +82,8 @@ TEST(MarkLabels, ShortenDownToTheLetterOrTheVertex) {
     };
     for (const Row& row : {
              Row{"vertex_alone", {"1", "1", "1"}, {"顶点 (−1/2, 3/4)", "顶点"}},
-             Row{"vertex_is_a",
-                 {"1", "2", "1"},
-                 {"A，顶点 (−1, 0)", "A，顶点", "A"}},
-             Row{"vertex_is_c",
-                 {"-1", "0", "4"},
-                 {"C，顶点 (0, 4)", "C，顶点", "C"}},
+             Row{"vertex_is_a", {"1", "2", "1"}, {"A，顶点 (−1, 0)", "A，顶点", "A"}},
+             Row{"vertex_is_c", {"-1", "0", "4"}, {"C，顶点 (0, 4)", "C，顶点", "C"}},
              // The letters that name the point stay longest; "顶点 (0, 0)",
              // wider than "A（C），顶点", is left out.
              Row{"vertex_is_a_and_c",

@@ -2,6 +2,7 @@
 // thousands of seeds: the entries read back exactly, roots, vertex and line
 // computed here with Boost's rationals, and every exercise evaluated by calc.
 #include "practice.hpp"
+#include "practice_rows.hpp"
 
 #include <boost/multiprecision/cpp_int.hpp>
 #include <gtest/gtest.h>
@@ -172,14 +173,9 @@ std::string mixed_promise(int level, const Numbers& n) {
     return kept ? "" : "none of factor, square or formula";
 }
 
-struct KindLevel {
-    PracticeKind kind;
-    int level;
-};
-
-void PrintTo(const KindLevel& t, std::ostream* out) {
-    *out << kind_name(t.kind) << " level " << t.level;
-}
+using practice_rows::every_kind_and_level;
+using practice_rows::KindLevel;
+using practice_rows::row_name;
 
 std::string exercise_promise(const KindLevel& t, const Numbers& n) {
     switch (t.kind) {
@@ -419,22 +415,7 @@ TEST(PracticeNowAndThen, MixedLevelOneCallsForEveryMethod) {
     EXPECT_EQ(picked[Method::Undetermined], 0);
 }
 
-std::vector<KindLevel> every_kind_and_level() {
-    std::vector<KindLevel> all;
-    for (const PracticeKind kind :
-         {PracticeKind::Factor, PracticeKind::Square, PracticeKind::Formula, PracticeKind::Mixed,
-          PracticeKind::Function, PracticeKind::Line}) {
-        for (int level = 1; level <= 3; ++level) {
-            all.push_back({kind, level});
-        }
-    }
-    return all;
-}
-
 INSTANTIATE_TEST_SUITE_P(Practice, PracticePromise, testing::ValuesIn(every_kind_and_level()),
-                         [](const testing::TestParamInfo<KindLevel>& info) {
-                             return std::string(kind_name(info.param.kind)) + "_level_" +
-                                    std::to_string(info.param.level);
-                         });
+                         row_name);
 
 } // namespace

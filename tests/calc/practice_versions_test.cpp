@@ -2,6 +2,7 @@
 // itself, none shares an exercise with another, each as large as asked,
 // the same on every machine; and what cannot be made is refused.
 #include "practice.hpp"
+#include "practice_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -66,26 +67,9 @@ std::string identity(PracticeKind kind, const PracticeExercise& exercise) {
            std::to_string(scaled[2] / common);
 }
 
-struct KindLevel {
-    PracticeKind kind;
-    int level;
-};
-
-void PrintTo(const KindLevel& row, std::ostream* out) {
-    *out << vornix::calc::kind_name(row.kind) << " level " << row.level;
-}
-
-std::vector<KindLevel> every_kind_and_level() {
-    std::vector<KindLevel> all;
-    for (const PracticeKind kind :
-         {PracticeKind::Factor, PracticeKind::Square, PracticeKind::Formula, PracticeKind::Mixed,
-          PracticeKind::Function, PracticeKind::Line}) {
-        for (int level = 1; level <= 3; ++level) {
-            all.push_back({kind, level});
-        }
-    }
-    return all;
-}
+using practice_rows::every_kind_and_level;
+using practice_rows::KindLevel;
+using practice_rows::row_name;
 
 class PracticeVersions : public testing::TestWithParam<KindLevel> {};
 
@@ -111,10 +95,7 @@ TEST_P(PracticeVersions, SixAsLargeAsTheKindHoldsShareNoExercise) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Practice, PracticeVersions, testing::ValuesIn(every_kind_and_level()),
-                         [](const testing::TestParamInfo<KindLevel>& info) {
-                             return std::string(vornix::calc::kind_name(info.param.kind)) + "_" +
-                                    std::to_string(info.param.level);
-                         });
+                         row_name);
 
 // Written from the Linux x86-64 build, as the sets' own table.
 TEST(PracticeVersions, TheSecondVersionIsTheSameOnEveryPlatform) {

@@ -147,6 +147,57 @@ TEST_F(WorkingWindowTest, ItGrowsZoomsWithCtrlEqualsExploresWithTheWheelAndPrint
     QTest::keyClick(&shown, Qt::Key_Escape);
 }
 
+// The keys on the graph reach the rules: → and ← trace the curve as a screen
+// reader hears it, Home fits the view again, Ctrl+− / Ctrl+0 / Ctrl+= zoom
+// the window, F11 fills the screen and Esc leaves it.
+TEST_F(WorkingWindowTest, KeysOnTheGraphTraceItZoomTheWindowAndFillTheScreen) {
+    type("Text1", "1");
+    type("Text2", "2");
+    type("Text3", "-3");
+    click("Command1");
+    QTest::keyClick(&get("Text1"), Qt::Key_Return, Qt::AltModifier);
+    QWidget& shown = *working_window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+    QWidget& graph = *shown.findChild<QWidget*>("picGraph");
+    graph.setFocus();
+    const QImage fitted = graph.grab().toImage();
+
+    QTest::keyClick(&graph, Qt::Key_Plus);
+    EXPECT_NE(graph.grab().toImage(), fitted) << "+ brings the graph closer";
+    QTest::keyClick(&graph, Qt::Key_Home);
+    EXPECT_EQ(graph.grab().toImage(), fitted) << "Home fits it again";
+
+    const auto heard = [&graph] { return graph.accessibleDescription().toStdString(); };
+    QTest::keyClick(&graph, Qt::Key_Right);
+    const std::string right = heard();
+    EXPECT_TRUE(right.starts_with("曲线上的点 (")) << right;
+    QTest::keyClick(&graph, Qt::Key_Left);
+    EXPECT_NE(heard(), right) << "← moves the point back";
+    QTest::keyClick(&graph, Qt::Key_Right);
+    EXPECT_EQ(heard(), right) << "→ to where it was";
+
+    const struct {
+        Qt::Key key;
+        const char* zoom;
+    } zooms[] = {{Qt::Key_Equal, "缩放 125%"},
+                 {Qt::Key_Equal, "缩放 150%"},
+                 {Qt::Key_Minus, "缩放 125%"},
+                 {Qt::Key_Equal, "缩放 150%"},
+                 {Qt::Key_0, "缩放 100%"}};
+    auto& zoom = *shown.findChild<QLabel*>("lblZoom");
+    for (const auto& step : zooms) {
+        QTest::keyClick(&graph, step.key, Qt::ControlModifier);
+        EXPECT_EQ(zoom.text().toStdString(), step.zoom) << "Ctrl and key " << step.key;
+    }
+
+    QTest::keyClick(&graph, Qt::Key_F11);
+    EXPECT_TRUE(shown.isFullScreen());
+    QTest::keyClick(&graph, Qt::Key_Escape);
+    EXPECT_FALSE(shown.isFullScreen());
+    EXPECT_TRUE(shown.isVisible()) << "Esc leaves full screen before it closes";
+    QTest::keyClick(&shown, Qt::Key_Escape);
+}
+
 // The answer typed into 我的答案 (reached by Alt+A) and checked with Enter:
 // the verdict shown and handed to screen readers; 先做后看, a check box,
 // hides the working from sight and from the screen reader until 显示过程.
